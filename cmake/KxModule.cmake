@@ -1,0 +1,35 @@
+# kx_module(<target> [DEPS <targets>...])
+# A static library made of every .cpp in the calling folder (and its subfolders), with the
+# repository root on the include path, so headers are included as "platform/sys/....h".
+function(kx_module target)
+    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(pattern IN LISTS ARG_EXCLUDE)
+        list(FILTER sources EXCLUDE REGEX "${pattern}")
+    endforeach()
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# kx_test(<target> DIR <folder under tests/> [DEPS <targets>...] [MAIN <target>])
+# One test program for a folder of tests; CTest learns its cases when the tests run, not at
+# build time, so a build never needs a display.
+function(kx_test target)
+    cmake_parse_arguments(ARG "" "DIR;MAIN" "DEPS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${ARG_DIR}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    if(NOT ARG_MAIN)
+        set(ARG_MAIN GTest::gtest_main)
+    endif()
+    add_executable(${target} ${sources})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} ${ARG_MAIN} GTest::gtest GTest::gmock)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${target}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KX_SOURCE_DIR=${PROJECT_SOURCE_DIR};KX_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+        DISCOVERY_TIMEOUT 60)
+endfunction()
