@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev zlib1g-dev libgtest-dev
     fonts-liberation fonts-dejavu-core fontconfig
     clang libclang-rt-14-dev
-    zip unzip libarchive-tools python3
+    zip unzip libarchive-tools python3 time
     desktop-file-utils python3-fonttools
     xvfb xdotool
 )
