@@ -17,9 +17,9 @@ constexpr uint32_t faNormal = 0x80;
 constexpr uint32_t faAnyFile = 0x3F;
 constexpr uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 
-bool FileExists(const std::string& path);      // a file (not a folder)
-bool DirectoryExists(const std::string& path); // a folder
-bool CreateDir(const std::string& path);       // one level; false when it fails or exists
+bool FileExists(const std::string& path);       // a file (not a folder)
+bool DirectoryExists(const std::string& path);  // a folder
+bool CreateDir(const std::string& path);        // one level; false when it fails or exists
 bool ForceDirectories(const std::string& path); // with parents; true when it exists afterwards
 bool RemoveDir(const std::string& path);
 bool DeleteFile(const std::string& path);
@@ -28,7 +28,7 @@ bool RenameFile(const std::string& from, const std::string& to);
 bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
 uint32_t GetFileAttributes(const std::string& path); // INVALID_FILE_ATTRIBUTES when missing
 bool SetFileAttributes(const std::string& path, uint32_t attributes); // faNormal clears all
-int64_t FileSize(const std::string& path);                          // -1 when missing
+int64_t FileSize(const std::string& path);                            // -1 when missing
 
 // FindFirst/FindNext/FindClose over one folder with a Windows mask ("*.*", "*.ZIP", "DISK1").
 // "." and ".." are reported too (callers skip them), as the original enumeration does.
@@ -56,6 +56,8 @@ bool SetCurrentDir(const std::string& path);
 // The temporary folder in long form with a trailing separator (C:\Windows\Temp\ by default;
 // the TEMP value of the prefix's environment is not consulted).
 std::string GetTempPath();
+// The Windows folder, C:\Windows (no trailing separator).
+std::string GetWindowsDirectory();
 // A new GUID as 32 upper-case hexadecimal digits, no braces, no dashes.
 std::string NewGuidHex();
 // The running executable's folder as a Windows path, with its trailing separator.

@@ -19,8 +19,7 @@ public:
     bool SectionExists(const std::string& section) const;
     bool ValueExists(const std::string& section, const std::string& key) const;
     std::vector<std::string> ReadSection(const std::string& section) const; // key names
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
     std::vector<std::string> GetStrings() const;
 
 private:

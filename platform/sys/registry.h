@@ -32,8 +32,8 @@ enum class RegValueType : uint32_t {
 
 struct RegValue {
     RegValueType Type = RegValueType::String;
-    std::vector<uint8_t> Data; // raw bytes: strings as UTF-8 with no terminator; DWORD little-endian;
-                               // multi-strings as UTF-8 items each followed by a NUL
+    std::vector<uint8_t> Data; // raw bytes: strings as UTF-8 with no terminator; DWORD
+                               // little-endian; multi-strings as UTF-8 items each followed by a NUL
 };
 
 // A key path relative to the hive root, without leading or trailing "\" ("SOFTWARE\Borland").
