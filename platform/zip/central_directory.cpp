@@ -155,7 +155,7 @@ ZipEntry ParseCentralHeader(const std::vector<uint8_t>& dir, size_t& pos, uint64
     h.ExternalAttributes = ReadU32(p + 38);
     h.LocalHeaderOffset = ReadU32(p + 42);
     ApplyZip64Extra(h, extra);
-    h.FileName = DecodeEntryName(name, h.Flag, extra);
+    h.FileName = DecodeEntryName(name, h.MadeByVersion, h.Flag, extra);
     entry.UnixModifiedTime = UnixModifiedTime(extra);
     pos += kCentralHeaderSize + nameSize + extraSize + commentSize;
     return entry;

@@ -9,6 +9,9 @@ namespace zip::detail {
 namespace {
 
 constexpr uint16_t kUtf8NameFlag = 0x0800;
+constexpr unsigned kHostFat = 0;
+constexpr unsigned kHostHpfs = 6;
+constexpr unsigned kHostNtfs = 11;
 
 // Code points of the bytes 0x80-0xFF in code page 437, the DOS code page zip names default to.
 constexpr char16_t kCp437High[128] = {
@@ -65,13 +68,17 @@ std::string Cp437ToUtf8(std::string_view text) {
     return out;
 }
 
-std::string DecodeEntryName(std::string_view raw, uint16_t flags, std::string_view extra) {
+std::string DecodeEntryName(std::string_view raw, uint16_t madeByVersion, uint16_t flags,
+                            std::string_view extra) {
     std::string name;
     if (UnicodePathName(raw, extra, name))
         return name;
     if (flags & kUtf8NameFlag)
         return std::string(raw);
-    return Cp437ToUtf8(raw);
+    unsigned host = madeByVersion >> 8;
+    if (host == kHostFat || host == kHostHpfs || host == kHostNtfs)
+        return Cp437ToUtf8(raw);
+    return std::string(raw);
 }
 
 } // namespace zip::detail
