@@ -48,7 +48,7 @@ public:
     uint64_t Size() const override { return bytes_.size(); }
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t length) const override {
-        if (offset >= bytes_.size())
+        if (length == 0 || offset >= bytes_.size())
             return 0;
         size_t n = std::min<uint64_t>(length, bytes_.size() - offset);
         std::memcpy(buffer, bytes_.data() + offset, n);
