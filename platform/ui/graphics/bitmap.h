@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/graphics/graphic.h"
+#include "platform/ui/graphics/types.h"
 
 class QImage;
 
@@ -62,11 +63,14 @@ public:
     void Assign(const TGraphic& source); // draws any graphic into a bitmap of its size
 
     // Loading: BMP or PNG data recognised by content. An unreadable picture raises
-    // EGraphicError naming it; the bitmap is unchanged then.
+    // EInvalidGraphic naming it, a missing resource EResourceError; the bitmap is unchanged then.
+    // A resource is named by its path ("pictures/OK.bmp") or, in the pictures folder, by its stem
+    // ("OK").
     void LoadFromResourceName(const std::string& name);
     void LoadFromFile(const std::string& hostPath);
     void LoadFromBytes(const std::vector<uint8_t>& data, const std::string& nameForErrors);
-    void SaveToFile(const std::string& hostPath) const; // PNG or BMP by the extension
+    // PNG or BMP by the extension; raises EInvalidGraphicOperation when it cannot be written.
+    void SaveToFile(const std::string& hostPath) const;
 
     void Draw(TCanvas& canvas, const TRect& rect) const override;
     QImage ToImage() const override;
@@ -75,12 +79,10 @@ public:
     // Platform access: the pixels themselves (Format_RGB32). Ends any painting in progress.
     QImage& Image();
     const QImage& Image() const;
-    // Called by the canvas after it painted, so a monochrome bitmap stays black and white.
-    void CanvasChanged();
 
 private:
     void EndPainting() const;
-    void SetImage(QImage image);
+    void SetImage(const QImage& image, int width, int height);
 
     struct Data;
     std::unique_ptr<Data> d_;

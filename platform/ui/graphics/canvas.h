@@ -75,6 +75,13 @@ public:
     void SetClipRect(const TRect& rect);       // replaces the clip region
     void IntersectClipRect(const TRect& rect); // narrows it
     void ResetClip();
+    // The clip as the calls above left it, to put it back afterwards.
+    struct TClipState {
+        bool Active = false;
+        TRect Rect;
+    };
+    TClipState SaveClip() const { return {hasClip_, clip_}; }
+    void RestoreClip(const TClipState& state);
     // Moves the coordinate origin: drawing at (0, 0) lands at (dx, dy) of the device.
     void MoveWindowOrg(int dx, int dy);
     TPoint WindowOrg() const { return origin_; }
@@ -118,16 +125,49 @@ public:
     TColor Pixel(int x, int y);
     void SetPixel(int x, int y, TColor color);
 
+    // The metrics of the current font, as the platform reports them.
+    struct TTextMetric {
+        int tmHeight = 0; // ascent + descent
+        int tmAscent = 0;
+        int tmDescent = 0;
+        int tmInternalLeading = 0; // cell height above the character height
+        int tmExternalLeading = 0;
+        int tmAveCharWidth = 0;
+        int tmMaxCharWidth = 0;
+    };
+    TTextMetric TextMetrics();
+
     // Set by a bitmap so that its monochrome rule applies to what is drawn on it.
     void SetOwnerBitmap(TBitmap* bitmap) { ownerBitmap_ = bitmap; }
     TBitmap* OwnerBitmap() const { return ownerBitmap_; }
+    // Ends a painter that the canvas began itself (a bitmap does this before its pixels are
+    // copied or resized); the next drawing call begins a new one.
+    void ReleasePainter();
+
+    // Platform access for the graphics: copies part of an image (scaled, nearest pixel) with a
+    // raster operation. sourceMono and sourceBackground give the monochrome rules; pixels of
+    // transparentColor are left out when transparent is set.
+    void Blit(const TRect& dest, const QImage& source, const TRect& sourceRect, TCopyMode rop,
+              bool sourceMono, TColorRef sourceBackground, bool transparent,
+              TColorRef transparentColor);
+    // The colour a value resolves to on this canvas (system colours, the monochrome rule).
+    TColorRef Resolve(TColor color) const;
 
 private:
-    struct State;
-    void Changed();
-    TColorRef Resolve(TColor color) const; // through the system table and the monochrome rule
-    void ApplyPen(QPainter& p);
-    bool BrushVisible() const;
+    struct FontCache;
+    TRect DeviceBounds();
+    TRect DeviceClip();
+    void ApplyPainterClip();
+    void FillSpan(int x1, int x2, int y, TColorRef color, int rop2);
+    void FillDeviceRect(const TRect& r, TColorRef color, int rop2);
+    void FillBrushSpan(int x1, int x2, int y, int rop2); // the brush with its hatch, if any
+    void PlotPenPixel(int x, int y, int index, TColorRef color, int rop2);
+    void PenLine(int x1, int y1, int x2, int y2); // device coordinates, end point left out
+    void WidePenPath(const std::vector<TPoint>& devicePoints, bool closed);
+    void DrawShapeMask(const TRect& bounds, int cornerW, int cornerH);
+    void ShapeWithWidePen(const TRect& bounds, int cornerW, int cornerH, bool ellipse);
+    FontCache& Fonts();
+    void DrawTextAt(int deviceX, int deviceY, const std::string& text);
 
     TFont font_;
     TPen pen_;
@@ -137,10 +177,12 @@ private:
     TPoint origin_;
     TBitmap* ownerBitmap_ = nullptr;
     QPaintDevice* device_ = nullptr;
+    QImage* image_ = nullptr;
     QPainter* painter_ = nullptr;
     bool ownsPainter_ = false;
     bool hasClip_ = false;
     TRect clip_;
+    FontCache* fontCache_ = nullptr;
 };
 
 } // namespace ui

@@ -72,11 +72,14 @@ void InstallFontSubstitutes();
 void AddFontSubstitute(const std::string& logicalName, const std::string& family);
 // The installed family a logical name resolves to (the name itself when not in the table).
 std::string ResolveFontFamily(const std::string& logicalName);
-// The family that symbol-charset fonts resolve to (one that has the done mark's glyph).
+// The family that symbol fonts resolve to (one that has the done mark's glyph).
 std::string SymbolFontFamily();
-// The character a symbol font's code point (Wingdings layout) stands for, as UTF-8; the code
-// point itself (Latin-1) for codes without a mapping.
-std::string SymbolCharToUtf8(unsigned char code);
+// A symbol font is one with the symbol charset or one of the platform's symbol faces
+// ("Wingdings", "Marlett", "Webdings", "Symbol"). Its text is a string of symbol codes (each
+// character below 256 is a code); SymbolText gives the characters they draw (the done mark
+// "\xFC" of Wingdings is a heavy check mark), codes without a mapping unchanged.
+bool IsSymbolFont(const TFont& font);
+std::string SymbolText(const TFont& font, const std::string& text);
 
 // Fonts registered from memory for this process only. The handle is 0 when the data is not a
 // usable font; Families lists what the data registered.

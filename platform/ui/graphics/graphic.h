@@ -2,6 +2,8 @@
 // TGraphic: a picture that can draw itself on a canvas (bitmaps, PNG images).
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "platform/ui/graphics/types.h"
 
@@ -10,6 +12,17 @@ class QImage;
 namespace ui {
 
 class TCanvas;
+
+// Picture data that cannot be read ("Bitmap image is not valid: <name>").
+class EInvalidGraphic : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+// An operation a picture cannot do ("Invalid image size").
+class EInvalidGraphicOperation : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class TGraphic {
 public:
