@@ -46,6 +46,15 @@ void InstallRegedit(const fs::path& windowsFolder) {
     if (::stat(target.c_str(), &installed) == 0 && installed.st_size == source.st_size &&
         installed.st_mtim.tv_sec >= source.st_mtim.tv_sec)
         return;
+    // A hard link costs nothing when the build and the prefix share a file system (the linker
+    // replaces its output rather than rewriting it, so the prefix's copy stays whole); else copy.
+    const fs::path temp = windowsFolder / ".regedit.new";
+    ::unlink(temp.c_str());
+    const bool linked =
+        ::link(built.c_str(), temp.c_str()) == 0 && ::rename(temp.c_str(), target.c_str()) == 0;
+    ::unlink(temp.c_str()); // left over when the two names were links of one file already
+    if (linked)
+        return;
     WriteFileAtomically(target, ReadWholeFile(built));
     ::chmod(target.c_str(), 0755);
 }
