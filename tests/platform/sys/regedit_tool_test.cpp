@@ -16,9 +16,7 @@ using kxtest::TempPrefix;
 namespace {
 
 fs::path Regedit() {
-    if (const char* bin = std::getenv("KX_BIN_DIR"))
-        return fs::path(bin) / "regedit";
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin" / "regedit";
+    return kxtest::BuiltRegedit();
 }
 
 int Shell(const std::string& command) {
