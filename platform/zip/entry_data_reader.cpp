@@ -9,6 +9,9 @@
 namespace zip::detail {
 namespace {
 
+constexpr uint16_t kMethodStored = 0;
+constexpr uint16_t kMethodDeflate = 8;
+constexpr uint16_t kEncryptedFlag = 0x0001;
 constexpr size_t kBufferSize = 256 * 1024;
 constexpr uint32_t kLocalHeaderSignature = 0x04034b50;
 constexpr size_t kLocalHeaderSize = 30;
@@ -27,6 +30,14 @@ std::string Hex(uint32_t value) {
 
 } // namespace
 
+void CheckSupported(const TZipHeader& header) {
+    if (header.Flag & kEncryptedFlag)
+        throw ZipError("encrypted entries are not supported");
+    if (header.CompressionMethod != kMethodStored && header.CompressionMethod != kMethodDeflate)
+        throw ZipError("unsupported compression method " +
+                       std::to_string(header.CompressionMethod));
+}
+
 // A raw-Deflate stream kept for the reader's lifetime and reset for each entry.
 struct EntryDataReader::Inflater {
     Inflater() {
@@ -44,11 +55,7 @@ EntryDataReader::~EntryDataReader() = default;
 
 void EntryDataReader::Read(const ArchiveSource& source, const TZipHeader& header,
                            uint64_t dataLimit, const Sink& sink) {
-    if (header.Flag & kEncryptedFlag)
-        throw ZipError("encrypted entries are not supported");
-    if (header.CompressionMethod != kMethodStored && header.CompressionMethod != kMethodDeflate)
-        throw ZipError("unsupported compression method " +
-                       std::to_string(header.CompressionMethod));
+    CheckSupported(header);
     uint64_t offset = DataOffset(source, header, dataLimit);
     uint32_t crc = header.CompressionMethod == kMethodStored
                        ? ReadStored(source, offset, header, sink)

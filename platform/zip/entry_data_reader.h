@@ -12,9 +12,8 @@
 
 namespace zip::detail {
 
-constexpr uint16_t kMethodStored = 0;
-constexpr uint16_t kMethodDeflate = 8;
-constexpr uint16_t kEncryptedFlag = 0x0001;
+// Raises ZipError for an encrypted entry or a method other than stored and Deflate.
+void CheckSupported(const TZipHeader& header);
 
 class EntryDataReader {
 public:

@@ -22,6 +22,8 @@ struct TZipFile::Impl {
     std::unique_ptr<EntryDataReader> reader;
     TZipMode mode = zmClosed;
 
+    void Load(const std::string& name,
+              const std::function<std::unique_ptr<ArchiveSource>()>& openSource);
     const ZipEntry& EntryAt(int index) const;
     // Extracts one entry; true when it was a folder entry.
     bool ExtractEntry(TZipFile& owner, const ZipEntry& entry, const DestinationFolder& destination,
@@ -45,6 +47,20 @@ void ApplyFolderTime(const DestinationFolder& destination, const ZipEntry& entry
 }
 
 } // namespace
+
+void TZipFile::Impl::Load(const std::string& name,
+                          const std::function<std::unique_ptr<ArchiveSource>()>& openSource) {
+    archiveName = name;
+    try {
+        source = openSource();
+        directory = ReadCentralDirectory(*source);
+    } catch (const ZipError& e) {
+        source.reset();
+        directory = CentralDirectory();
+        throw EZipException(name, "", e.what());
+    }
+    mode = zmRead;
+}
 
 const ZipEntry& TZipFile::Impl::EntryAt(int index) const {
     if (mode == zmClosed)
@@ -75,11 +91,7 @@ bool TZipFile::Impl::ExtractEntry(TZipFile& owner, const ZipEntry& entry,
         return true;
     }
 
-    if (header.Flag & kEncryptedFlag)
-        throw ZipError("encrypted entries are not supported");
-    if (header.CompressionMethod != kMethodStored && header.CompressionMethod != kMethodDeflate)
-        throw ZipError("unsupported compression method " +
-                       std::to_string(header.CompressionMethod));
+    CheckSupported(header); // before anything is created
     const std::vector<std::string> noFolders;
     const std::vector<std::string>& folders = createSubdirs ? path.Folders : noFolders;
     std::string shown = JoinComponents(folders, folders.size());
@@ -108,28 +120,12 @@ void TZipFile::Open(const std::filesystem::path& fileName, TZipMode mode) {
     Close();
     if (mode != zmRead)
         throw EZipException(fileName.string(), "", "only reading archives is supported");
-    impl_->archiveName = fileName.string();
-    try {
-        impl_->source = OpenFileSource(fileName);
-        impl_->directory = ReadCentralDirectory(*impl_->source);
-    } catch (const ZipError& e) {
-        Close();
-        throw EZipException(fileName.string(), "", e.what());
-    }
-    impl_->mode = zmRead;
+    impl_->Load(fileName.string(), [&] { return OpenFileSource(fileName); });
 }
 
 void TZipFile::OpenMemory(std::vector<uint8_t> bytes, const std::string& displayName) {
     Close();
-    impl_->archiveName = displayName;
-    try {
-        impl_->source = MakeMemorySource(std::move(bytes));
-        impl_->directory = ReadCentralDirectory(*impl_->source);
-    } catch (const ZipError& e) {
-        Close();
-        throw EZipException(displayName, "", e.what());
-    }
-    impl_->mode = zmRead;
+    impl_->Load(displayName, [&] { return MakeMemorySource(std::move(bytes)); });
 }
 
 void TZipFile::Close() {

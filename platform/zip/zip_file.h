@@ -22,7 +22,9 @@ enum TZipMode { zmClosed, zmRead, zmReadWrite, zmWrite };
 
 // Called while an entry is written: position is the number of the entry's bytes written so
 // far; it is called exactly once with position == header.UncompressedSize, when the entry is
-// complete and in place (also for empty entries and folders).
+// complete and in place (also for empty entries and folders). The handler may raise an
+// exception to stop the extraction (the entry's partial file is removed); it must not close or
+// reopen the archive.
 using TZipProgressEvent = std::function<void(void* sender, const std::string& fileName,
                                              const TZipHeader& header, uint64_t position)>;
 
