@@ -13,25 +13,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One scratch folder per fuzzing process, removed when it ends.
-const fs::path& Workspace() {
-    static const fs::path path = [] {
+// A scratch folder for one input, removed afterwards; one that made the target stop stays for
+// inspection.
+class Workspace {
+public:
+    Workspace() {
         std::string pattern = (fs::temp_directory_path() / "kx-fuzz-zip-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(Workspace(), ec);
-        });
-        return fs::path(pattern);
-    }();
-    return path;
-}
+        path_ = pattern;
+    }
+    ~Workspace() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
 
 // Everything the reader made lies inside dest, is a file or a folder, and is no leftover
 // temporary file.
-void CheckWorkspace(const fs::path& dest) {
-    for (const auto& item : fs::directory_iterator(Workspace())) {
+void CheckWorkspace(const Workspace& workspace, const fs::path& dest) {
+    for (const auto& item : fs::directory_iterator(workspace.Path())) {
         if (item.path() != dest)
             std::abort();
     }
@@ -49,15 +54,14 @@ void CheckWorkspace(const fs::path& dest) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const fs::path dest = Workspace() / "dest";
-    std::error_code ec;
-    fs::remove_all(dest, ec);
+    const Workspace workspace;
+    const fs::path dest = workspace.Path() / "dest";
 
     zip::TZipFile archive;
     try {
         archive.OpenMemory(std::vector<uint8_t>(data, data + size), "fuzz.zip");
     } catch (const zip::EZipException&) {
-        CheckWorkspace(dest);
+        CheckWorkspace(workspace, dest);
         return 0;
     }
     uint64_t lastPosition = 0;
@@ -81,6 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         archive.ExtractAll(dest);
     } catch (const zip::EZipException&) {
     }
-    CheckWorkspace(dest);
+    CheckWorkspace(workspace, dest);
     return 0;
 }
