@@ -42,11 +42,17 @@ int TCopyEngine::EngineVersionNumber(const std::string& text) {
     if (end == std::string::npos)
         end = text.find(',');
     const std::string whole = text.substr(0, end);
-    // Only the digits count; anything else in the whole part is passed over.
+    // The number is the first run of digits: a letter before it ("v4") is passed over, and
+    // anything after it ends it.
     int value = 0;
+    bool inDigits = false;
     for (char c : whole) {
-        if (c < '0' || c > '9')
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && inDigits)
+            break;
+        if (!digit)
             continue;
+        inDigits = true;
         if (value > 100000000)
             break; // far above any version; keeps the value from overflowing
         value = value * 10 + (c - '0');

@@ -62,7 +62,7 @@ TEST_F(InstallCopy, ALocalInstallationPutsEveryComponentInItsPlace) {
     // Every archive in the program folder is gone, also the one that did not come from the media.
     EXPECT_TRUE(ListFolder("C:\\Kesvard", "*.ZIP").empty());
     EXPECT_TRUE(observer.PlainMessages.empty());
-    // The optional archives are missing: their rows pass silently.
+    // The optional archives are missing: their rows only show their names.
     const std::vector<std::string> captions = {TransferTexts::AssemblingCaption,
                                                "BDE32.1",
                                                "DBDAT.1",
@@ -70,10 +70,12 @@ TEST_F(InstallCopy, ALocalInstallationPutsEveryComponentInItsPlace) {
                                                "EXE.1",
                                                "HELP.1",
                                                "Fisiere executabile",
+                                               "Vornexa TALVEN",
                                                "TALVEN: baza de date si exemple",
                                                "TALVEN: baza de date martor",
                                                "Borland Database Engine",
-                                               "Help Kestrix"};
+                                               "Help Kestrix",
+                                               "Plumeta TALVEN"};
     EXPECT_EQ(observer.GroupNames, captions);
     EXPECT_EQ(observer.Instructions, (std::vector<std::string>{"C:\\Kesvard", "C:\\Kesvard"}));
     // The last archive (HELP, one entry of 2100 bytes) fills its gauge exactly.
