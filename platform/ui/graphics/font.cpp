@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <set>
 
 namespace ui {
 namespace {
@@ -289,17 +290,28 @@ std::string SymbolText(const TFont& font, const std::string& text) {
     return out;
 }
 
+namespace {
+// The handles given out and not yet removed.
+std::set<HFONTRES>& LiveFontHandles() {
+    static std::set<HFONTRES> handles;
+    return handles;
+}
+} // namespace
+
 HFONTRES AddFontMemResource(const std::vector<uint8_t>& data) {
     if (data.empty())
         return 0;
     int id = QFontDatabase::addApplicationFontFromData(
         QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())));
-    return id < 0 ? 0 : id + 1;
+    if (id < 0)
+        return 0;
+    LiveFontHandles().insert(id + 1);
+    return id + 1;
 }
 
 std::vector<std::string> FontMemResourceFamilies(HFONTRES handle) {
     std::vector<std::string> families;
-    if (handle <= 0)
+    if (!LiveFontHandles().count(handle))
         return families;
     for (const QString& family : QFontDatabase::applicationFontFamilies(handle - 1))
         families.push_back(family.toStdString());
@@ -307,7 +319,9 @@ std::vector<std::string> FontMemResourceFamilies(HFONTRES handle) {
 }
 
 bool RemoveFontMemResource(HFONTRES handle) {
-    return handle > 0 && QFontDatabase::removeApplicationFont(handle - 1);
+    if (!LiveFontHandles().erase(handle))
+        return false;
+    return QFontDatabase::removeApplicationFont(handle - 1);
 }
 
 } // namespace ui
