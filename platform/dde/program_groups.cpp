@@ -157,10 +157,24 @@ void ProgramGroups::Show(const std::string& group, int showCommand) {
 }
 
 void ProgramGroups::Delete(const std::string& group) {
-    const GroupMenu menu = Read(group);
-    for (const std::string& item : menu.Items)
-        if (item.find('/') == std::string::npos && item.rfind(GroupId(group) + "-", 0) == 0)
-            RemoveFile(Applications / item);
+    Read(group); // a group whose record cannot be read is not taken apart
+    // Every entry file of the group goes, listed or left over from an interrupted change; the
+    // ids' parts hold no "-", so the prefix belongs to this group alone.
+    const std::string itemPrefix = GroupId(group) + "-";
+    std::error_code error;
+    std::vector<std::filesystem::path> items;
+    if (!std::filesystem::exists(Applications, error))
+        error.clear();
+    else
+        for (const auto& entry : std::filesystem::directory_iterator(Applications, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(itemPrefix, 0) == 0 && entry.path().extension() == ".desktop")
+                items.push_back(entry.path());
+        }
+    if (error)
+        throw ProgramGroupError(Applications.string() + ": cannot be listed: " + error.message());
+    for (const std::filesystem::path& item : items)
+        RemoveFile(item);
     RemoveFile(DirectoryFile(group));
     RemoveFile(MenuFile(group));
 }

@@ -175,9 +175,14 @@ TEST_F(ProgmanTest, ItemsAreReplacedByNameAndDeletedWithTheirGroup) {
     EXPECT_EQ(dde::ReadGroupMenu(Menu("kestrix-kestrix.menu")).Items,
               std::vector<std::string>{"kestrix-kestrix-vornexa.desktop"});
 
-    ASSERT_TRUE(Server.Execute("[CreateGroup(Other)][DeleteGroup(KESTRIX)]")) << Server.LastError();
-    EXPECT_EQ(Snapshot(Menus()).size(), 2u) << "only the other group's two files are left";
-    EXPECT_TRUE(std::filesystem::exists(Menu("kestrix-other.menu")));
+    TempPrefix::Write(Desktop("kestrix-kestrix-left_over.desktop"), "[Desktop Entry]\n");
+    ASSERT_TRUE(Server.Execute("[CreateGroup(Kestrix Tools)][AddItem(C:\\Kesvard\\TALVEN.EXE)]"
+                               "[DeleteGroup(KESTRIX)]"))
+        << Server.LastError();
+    const auto left = Snapshot(Menus());
+    EXPECT_EQ(left.size(), 3u) << "only the other group's three files are left";
+    for (const auto& [file, text] : left)
+        EXPECT_NE(file.find("kestrix_tools"), std::string::npos) << file;
 }
 
 TEST_F(ProgmanTest, ADamagedMenuFileIsReportedAndKept) {
