@@ -55,7 +55,7 @@ if [ -e "$outdir" ] && { [ ! -d "$outdir" ] || [ -n "$(ls -A "$outdir")" ]; }; t
     fail "$outdir: the output folder is not empty; nothing was written"
 fi
 mkmedia=$bin/kestrix-mkmedia
-[ -x "$mkmedia" ] || fail "$mkmedia is missing: build it first (cmake --build ... --target kestrix-mkmedia)"
+[ -x "$mkmedia" ] || fail "$mkmedia is missing: build the kestrix-mkmedia target first"
 if [ -z "$installer" ] && [ -x "$bin/kestrix-install" ]; then
     installer=$bin/kestrix-install
 fi

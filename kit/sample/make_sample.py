@@ -105,14 +105,15 @@ def main_program(release):
 
 
 def support_tool(name):
-    return fill(source("programs", "support-tool.sh"), NAME=name, LOG=name.split(".")[0] + ".log",
+    log = name.split(".")[0] + ".log"
+    return fill(source("programs", "support-tool.sh"), NAME=name, LOG=log,
                 ROLE=SUPPORT_TOOLS[name]).encode("ascii")
 
 
-def table(name, release, seed_extra=""):
+def table(name, release, kind):
     """A database table: opaque to the installer, a small header and deterministic records."""
     header = f"KESTRIX TABLE {name} {release.number}\x1a".encode("ascii").ljust(128, b"\0")
-    seed = f"{name} {release.number} {seed_extra}"
+    seed = f"{name} {release.number} {kind}"
     records = int.from_bytes(hashlib.sha256(seed.encode("ascii")).digest()[:2], "little")
     return header + stream(seed, 1024 + records % 6144)
 
