@@ -108,11 +108,11 @@ void ZipWriter::WriteLocalHeader(const Entry& entry, bool zip64) {
     Put(b.data.data(), b.data.size());
 }
 
-void ZipWriter::AddFolder(const std::string& storedName) {
+void ZipWriter::AddFolder(const std::string& storedName, int64_t modified) {
     Entry entry;
     entry.Name = storedName.ends_with('/') ? storedName : storedName + "/";
     entry.Offset = offset;
-    entry.DosTime = DosTime(std::time(nullptr));
+    entry.DosTime = DosTime(static_cast<std::time_t>(modified));
     entry.External = (040755u << 16) | 0x10;
     WriteLocalHeader(entry, false);
     entries.push_back(entry);
@@ -186,9 +186,12 @@ void ZipWriter::AddTree(const std::filesystem::path& root) {
     std::sort(items.begin(), items.end());
     for (const auto& item : items) {
         const std::string name = std::filesystem::relative(item, root).generic_string();
-        if (std::filesystem::is_directory(item))
-            AddFolder(name);
-        else if (std::filesystem::is_regular_file(item))
+        struct stat st {};
+        if (::stat(item.c_str(), &st) != 0)
+            Fail(item, "cannot read");
+        if (S_ISDIR(st.st_mode))
+            AddFolder(name, st.st_mtime);
+        else if (S_ISREG(st.st_mode))
             AddFile(item, name);
     }
 }

@@ -18,8 +18,8 @@ public:
 
     // Adds one file under its stored name ("/"-separated); its modification time is kept.
     void AddFile(const std::filesystem::path& file, const std::string& storedName);
-    // Adds a folder entry ("name/").
-    void AddFolder(const std::string& storedName);
+    // Adds a folder entry ("name/") stamped with modified (a time_t; 1980-01-01 when 0).
+    void AddFolder(const std::string& storedName, int64_t modified = 0);
     // Adds every file and folder below root, in name order, with names relative to root.
     void AddTree(const std::filesystem::path& root);
     // Writes the central directory; the archive is complete only after this.
