@@ -213,6 +213,8 @@ std::vector<RegFileChange> ParseRegFile(std::string_view bytes, const std::strin
     bool inKey = false;
     for (size_t index = 1; index < lines.size(); ++index) {
         const int lineNumber = static_cast<int>(index) + 1;
+        if (lines[index].find('\0') != std::string::npos)
+            throw EParseError(fileName, lineNumber, "a NUL character in the text");
         std::string line = TrimBlanks(lines[index]);
         if (line.empty() || line[0] == ';')
             continue;
@@ -243,6 +245,8 @@ std::vector<RegFileChange> ParseRegFile(std::string_view bytes, const std::strin
                 if (!quoted)
                     throw LineError{error};
                 name = *quoted;
+                if (!IsValidValueName(name))
+                    throw LineError{"a control character in the value name"};
             }
             std::string rest = TrimBlanks(std::string_view(line).substr(pos));
             if (rest.empty() || rest[0] != '=')
@@ -252,6 +256,8 @@ std::vector<RegFileChange> ParseRegFile(std::string_view bytes, const std::strin
             while (!rest.empty() && rest.back() == '\\' && rest[0] != '"' &&
                    index + 1 < lines.size()) {
                 rest.pop_back();
+                if (lines[index + 1].find('\0') != std::string::npos)
+                    throw LineError{"a NUL character in the text"};
                 rest += TrimBlanks(lines[++index]);
             }
             RegFileChange change{RegFileChange::Kind::SetValue, key.Path, name, {}, lineNumber};

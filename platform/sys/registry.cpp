@@ -152,7 +152,7 @@ namespace {
 
 void WriteValue(bool open, bool readOnly, const std::string& current, const std::string& name,
                 const RegValue& value) {
-    if (!open || readOnly)
+    if (!open || readOnly || !IsValidValueName(name))
         throw ERegistryException("Failed to set data for '" + name + "'");
     Update([&](RegistryHive& hive) {
         RegKey* key = hive.Find(current);

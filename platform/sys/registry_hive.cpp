@@ -87,4 +87,11 @@ bool IsValidKeyName(const std::string& name) {
     return true;
 }
 
+bool IsValidValueName(const std::string& name) {
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) < 32 && c != '\t')
+            return false;
+    return true;
+}
+
 } // namespace sys

@@ -16,5 +16,7 @@ bool RemoveValue(RegKey& key, const std::string& name);
 std::string ValueName(const RegKey& key, const std::string& lowerName);
 // A key name has 1 to 255 characters, no "\" and no control characters.
 bool IsValidKeyName(const std::string& name);
+// A value name has no control characters but tabs: a .reg file could not carry it on one line.
+bool IsValidValueName(const std::string& name);
 
 } // namespace sys

@@ -55,6 +55,7 @@ TEST_F(PrefixTest, RegistryReadsOfMissingOrOtherValuesRaise) {
     EXPECT_THROW(reg.ReadString("Missing"), sys::ERegistryException);
     EXPECT_THROW(reg.ReadInteger("Text"), sys::ERegistryException);
     EXPECT_THROW(reg.ReadString("Number"), sys::ERegistryException);
+    EXPECT_THROW(reg.WriteString("two\nlines", "x"), sys::ERegistryException);
     EXPECT_TRUE(reg.DeleteValue("text"));
     EXPECT_FALSE(reg.DeleteValue("text"));
     EXPECT_FALSE(reg.ValueExists("Text"));
