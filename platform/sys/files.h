@@ -31,7 +31,9 @@ bool SetFileAttributes(const std::string& path, uint32_t attributes); // faNorma
 int64_t FileSize(const std::string& path);                            // -1 when missing
 
 // FindFirst/FindNext/FindClose over one folder with a Windows mask ("*.*", "*.ZIP", "DISK1").
-// "." and ".." are reported too (callers skip them), as the original enumeration does.
+// "." and ".." are reported too (callers skip them), as the original enumeration does, except in
+// a drive's root folder, which has none on Windows either. Names come in the order of their
+// upper-cased spelling; hidden (dot) files, read-only files and folders carry their attributes.
 struct TSearchRec {
     std::string Name;
     uint32_t Attr = 0;

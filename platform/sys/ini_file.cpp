@@ -71,10 +71,15 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
     if (GetFileAttributes(Path) != INVALID_FILE_ATTRIBUTES &&
         (GetFileAttributes(Path) & (faReadOnly | faDirectory)))
         throw EInOutError("Cannot save " + Path + ": access denied", Path, 5);
-    std::string text;
-    for (const auto& line : WithIniValue(ReadLines(Path), section, key, value))
-        text += line + "\r\n";
     try {
+        // An existing file that cannot be read is never replaced by one holding less.
+        struct stat info {};
+        const std::vector<std::string> lines = ::stat(host->c_str(), &info) == 0
+                                                   ? SplitTextLines(ReadWholeFile(*host))
+                                                   : std::vector<std::string>();
+        std::string text;
+        for (const auto& line : WithIniValue(lines, section, key, value))
+            text += line + "\r\n";
         WriteFileAtomically(*host, text);
     } catch (const EInOutError& error) {
         throw EInOutError(error.what(), Path, error.ErrorCode);

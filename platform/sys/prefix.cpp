@@ -170,6 +170,9 @@ void MapDrive(const DriveMapping& mapping) {
     const auto root = CanonicalDriveRoot(mapping.Root);
     if (!root)
         throw EInOutError("Not a drive root: " + mapping.Root, mapping.Root, 3);
+    const std::string host = mapping.Host.string();
+    if (host.empty() || host.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+        throw EInOutError("Not a host folder for " + *root + ": " + host, host, 3);
     const fs::path prefix = EnsurePrefix();
     FileLock lock(prefix / "prefix.lock", FileLock::Mode::Exclusive);
     const fs::path file = DrivesIniPath(prefix);

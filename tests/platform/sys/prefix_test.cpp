@@ -166,4 +166,9 @@ TEST_F(PrefixTest, MapDriveReplacesAnExistingLetter) {
             EXPECT_EQ(drive.Type, sys::DriveType::Removable);
         }
     EXPECT_EQ(count, 1);
+    const std::string before = TempPrefix::Read(prefix.Root / "drives.ini");
+    EXPECT_THROW(sys::MapDrive({"F:", "/tmp\n[Drives]\nC=/,fixed", sys::DriveType::Fixed}),
+                 sys::EInOutError);
+    EXPECT_THROW(sys::MapDrive({"FF:", "/tmp", sys::DriveType::Fixed}), sys::EInOutError);
+    EXPECT_EQ(TempPrefix::Read(prefix.Root / "drives.ini"), before);
 }
