@@ -351,6 +351,14 @@ void TCanvas::FillBrushSpan(int x1, int x2, int y, int rop2) {
     TBrushStyle style = brush_.Style();
     if (style == bsClear || x2 <= x1)
         return;
+    if (const TBitmap* pattern = brush_.Bitmap()) {
+        const QImage& tile = pattern->Image();
+        int w = tile.width(), h = tile.height();
+        auto* row = reinterpret_cast<const QRgb*>(tile.constScanLine(((y % h) + h) % h));
+        for (int x = x1; x < x2; ++x)
+            FillSpan(x, x + 1, y, Resolve(TColor(FromQRgb(row[((x % w) + w) % w]))), rop2);
+        return;
+    }
     TColorRef color = Resolve(brush_.Color());
     if (style == bsSolid) {
         FillSpan(x1, x2, y, color, rop2);

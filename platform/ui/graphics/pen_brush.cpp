@@ -1,6 +1,8 @@
 // TPen and TBrush: setters that store, and notify only when something changed.
 #include "platform/ui/graphics/pen_brush.h"
 
+#include "platform/ui/graphics/bitmap.h"
+
 namespace ui {
 
 void TPen::SetColor(TColor value) {
@@ -60,11 +62,19 @@ void TBrush::SetStyle(TBrushStyle value) {
     Changed();
 }
 
+void TBrush::SetBitmap(const TBitmap* value) {
+    if (!value && !bitmap_)
+        return;
+    bitmap_ = value && !value->Empty() ? std::make_shared<const TBitmap>(*value) : nullptr;
+    Changed();
+}
+
 void TBrush::Assign(const TBrush& source) {
     if (*this == source)
         return;
     color_ = source.color_;
     style_ = source.style_;
+    bitmap_ = source.bitmap_;
     Changed();
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 // TPen and TBrush: the canvas's line and fill tools.
+#include <memory>
+
 #include "platform/ui/graphics/graphics_object.h"
 #include "platform/ui/graphics/types.h"
 
 namespace ui {
+
+class TBitmap;
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 // Raster operations of a pen, as the platform's binary raster codes.
@@ -66,14 +70,19 @@ public:
     void SetColor(TColor value); // a brush set to clear becomes solid again on a colour change
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle value);
+    // A pattern brush: the bitmap (a copy of it) is tiled from the surface's origin and takes
+    // the place of the colour and hatch; nullptr ends the pattern.
+    const TBitmap* Bitmap() const { return bitmap_.get(); }
+    void SetBitmap(const TBitmap* value);
     void Assign(const TBrush& source);
     friend bool operator==(const TBrush& a, const TBrush& b) {
-        return a.color_ == b.color_ && a.style_ == b.style_;
+        return a.color_ == b.color_ && a.style_ == b.style_ && a.bitmap_ == b.bitmap_;
     }
 
 private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
+    std::shared_ptr<const TBitmap> bitmap_; // shared by copies, never changed once set
 };
 
 } // namespace ui

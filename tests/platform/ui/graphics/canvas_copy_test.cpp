@@ -233,3 +233,33 @@ TEST(FloodFill, StartingOnAnotherColourFillsNothingAndTheSameColourTerminates) {
 
 } // namespace
 } // namespace ui
+
+namespace ui {
+namespace {
+
+TEST(PatternBrush, TilesItsBitmapFromTheSurfaceOriginUntilRemoved) {
+    TBitmap checker(2, 2);
+    checker.Canvas().SetPixel(0, 0, clBlack);
+    checker.Canvas().SetPixel(1, 0, clRed);
+    checker.Canvas().SetPixel(0, 1, clRed);
+    checker.Canvas().SetPixel(1, 1, clBlack);
+    TBitmap dest = test::Blank(10, 8);
+    TCanvas& canvas = dest.Canvas();
+    canvas.Brush().SetBitmap(&checker);
+    checker.Canvas().SetPixel(0, 0, clLime); // the brush keeps the pattern it was given
+    canvas.FillRect({1, 1, 7, 5});
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x) {
+            TColor expected = !TRect{1, 1, 7, 5}.Contains({x, y}) ? clWhite
+                              : ((x + y) % 2 == 0)                ? clBlack
+                                                                  : clRed;
+            ASSERT_EQ(canvas.Pixel(x, y), expected) << x << "," << y;
+        }
+    canvas.Brush().SetBitmap(nullptr);
+    canvas.Brush().SetColor(clBlue);
+    canvas.FillRect({0, 0, 1, 1});
+    EXPECT_EQ(canvas.Pixel(0, 0), clBlue);
+}
+
+} // namespace
+} // namespace ui
