@@ -100,6 +100,10 @@ void TBitmap::SetSize(int width, int height) {
     QImage image;
     if (width > 0 && height > 0) {
         image = QImage(width, height, QImage::Format_RGB32);
+        if (image.isNull()) // the bitmap keeps its old size and pixels
+            throw EInvalidGraphicOperation("Out of memory for a bitmap of " +
+                                           std::to_string(width) + " x " + std::to_string(height) +
+                                           " pixels");
         image.fill(kWhite);
         const QImage& old = Image();
         if (!old.isNull()) {

@@ -39,7 +39,8 @@ public:
     int Height() const override;
     void SetWidth(int value);
     void SetHeight(int value);
-    // Resizes, keeping the pixels that still fit; new pixels are white.
+    // Resizes, keeping the pixels that still fit; new pixels are white. A size that cannot be
+    // allocated raises EInvalidGraphicOperation and leaves the bitmap as it was.
     void SetSize(int width, int height);
 
     TPixelFormat PixelFormat() const { return pixelFormat_; }

@@ -211,8 +211,8 @@ bool TCanvas::HandleAllocated() const {
 
 QPainter* TCanvas::Painter() {
     if (!painter_ && device_) {
-        if (image_ && image_->isNull())
-            return nullptr;
+        if (device_->devType() == QInternal::Image && static_cast<QImage*>(device_)->isNull())
+            return nullptr; // an empty bitmap: nothing to paint on
         painter_ = new QPainter(device_);
         ownsPainter_ = true;
         painter_->setRenderHint(QPainter::Antialiasing, false);

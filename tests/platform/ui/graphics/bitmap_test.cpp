@@ -47,6 +47,14 @@ TEST(Bitmap, ResizingKeepsThePixelsThatFitAndMakesNewOnesWhite) {
     EXPECT_EQ(strip.Canvas().Pixel(31, 15), clBlue);
 }
 
+TEST(Bitmap, ASizeThatCannotBeAllocatedIsAnErrorAndKeepsTheBitmap) {
+    TBitmap bitmap = Blank(3, 3, clRed);
+    EXPECT_THROW(bitmap.SetSize(1 << 20, 1 << 20), EInvalidGraphicOperation);
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Canvas().Pixel(2, 2), clRed);
+    bitmap.Canvas().TextOut(0, 0, "x"); // still paintable
+}
+
 TEST(Bitmap, CopiesAreIndependentEvenWhileTheOriginalIsBeingPainted) {
     TBitmap original = Blank(40, 20);
     original.Canvas().TextOut(1, 1, "ab"); // text goes through a painter that stays open
