@@ -1,10 +1,14 @@
 // The main of the GUI test programs: the offscreen platform unless the caller chose another
 // (the program also runs at build time to list its tests, where there is no display), the device
-// pixel ratio kept at 1, and the font substitutions installed before any font is made.
+// pixel ratio kept at 1, and the font substitutions installed before any font is made. An error
+// that leaves an event handler fails the running test instead of waiting in a message box; a
+// test that checks the standard error report sets its own handler.
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/ui/forms/application.h"
 #include "platform/ui/graphics/font.h"
+#include "platform/ui/testing/sample_form.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -15,5 +19,9 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     ui::InstallFontSubstitutes();
+    ui::Application()->OnException = [](ui::TObject*, const std::exception& e) {
+        ADD_FAILURE() << "an error left an event handler: " << e.what();
+    };
+    ui::testing::RegisterSampleFormClasses();
     return RUN_ALL_TESTS();
 }
