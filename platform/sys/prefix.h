@@ -38,7 +38,8 @@ void MapDrive(const DriveMapping& mapping);
 
 // Windows path -> host path. Either separator; "." and ".." resolved without leaving the drive
 // root; each component matched without regard to case when the exact name is missing. A relative
-// path is taken against the process's current folder. nullopt when the drive is not mapped.
+// path is taken against the process's current folder. nullopt when the drive is not mapped or
+// the path is not a valid Windows path (a name with < > : " | ? * or control characters).
 std::optional<std::filesystem::path> ToHostPath(const std::string& windowsPath);
 // Like ToHostPath, but throws EInOutError naming the path when the drive is not mapped.
 std::filesystem::path HostPath(const std::string& windowsPath);

@@ -55,7 +55,7 @@ public:
 };
 
 // Loads the prefix's hive (an empty hive when system.reg is missing); a file that cannot be
-// parsed raises EParseError naming it and the line.
+// parsed raises EParseError naming it and the line (so do the TRegistry calls, which read it).
 RegistryHive LoadHive();
 // Reads, changes and saves the hive under the hive's file lock; the change sees the newest
 // content on disk. The file is replaced atomically.
@@ -75,7 +75,8 @@ public:
     // Read a missing value or one of another type: raises ERegistryException.
     std::string ReadString(const std::string& name);
     int32_t ReadInteger(const std::string& name);
-    // Writes raise ERegistryException when the key is read-only or cannot be saved.
+    // Writes raise ERegistryException when no key is open, the key is read-only, the value name
+    // holds control characters (other than tab), or the hive cannot be saved.
     void WriteString(const std::string& name, const std::string& value);
     void WriteExpandString(const std::string& name, const std::string& value);
     void WriteInteger(const std::string& name, int32_t value);
