@@ -49,6 +49,6 @@ while medium > 0:
 i = 0
 while large > 0:
     size = min(large, 40 * 1024 * 1024)
-    write(f"{root}/BDE32/part{i}.bin", size)
+    write(f"{root}/PLUMETA/part{i}.bin", size)
     large -= size
     i += 1

@@ -8,7 +8,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 bin=${KX_BIN_DIR:-$repo/build/bin}
 size_mb=${1:-300}
 runs=${2:-5}
-for tool in "$bin/kestrix-transfer" "$bin/kestrix-mkmedia" "$bin/kestrix-unzip"; do
+for tool in "$bin/kestrix-transfer" "$bin/kestrix-mkmedia" "$bin/kestrix-unzip" "$bin/regedit"; do
     [ -x "$tool" ] || { echo "missing $tool: build the project first" >&2; exit 1; }
 done
 for tool in unzip bsdtar /usr/bin/time; do
@@ -18,7 +18,12 @@ done
 work=$(mktemp -d "${TMPDIR:-/tmp}/kx-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export KESTRIX_PREFIX=$work/prefix
-components=(EXE HELP BDE32)
+components=(EXE HELP PLUMETA)  # all unpacked into the program folder
+
+# An installed database engine: the copy keeps it and needs no engine archive.
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Borland\\Database Engine\\Settings\\SYSTEM\\INIT]\r\n"VERSION"="5.01"\r\n' \
+    > "$work/engine.reg"
+"$bin/regedit" /s "$work/engine.reg"
 
 echo "payload: ${size_mb} MB in $work" >&2
 python3 "$repo/bench/make_payload.py" "$work/payload" "$size_mb"

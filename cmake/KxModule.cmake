@@ -30,14 +30,16 @@ function(kx_test target)
         return()
     endif()
     if(NOT ARG_MAIN)
-        set(ARG_MAIN GTest::gtest_main)
+        set(ARG_MAIN kx_test_main)
     endif()
     add_executable(${target} ${sources})
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} ${ARG_MAIN} GTest::gtest GTest::gmock)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    # Cases are named <program>.<suite>.<case>, so "ctest -R test_transfer" runs one program.
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KX_SOURCE_DIR=${PROJECT_SOURCE_DIR};KX_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+        TEST_PREFIX "${target}."
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,5 +1,6 @@
 #include "platform/zip/destination_folder.h"
 
+#include "platform/zip/existing_name.h"
 #include "platform/zip/zip_error.h"
 
 #include <cerrno>
@@ -12,8 +13,9 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-// Opens one folder below parent, creating it when missing.
-int OpenOrCreate(int parent, const std::string& name) {
+// Opens one folder below parent (under any spelling of its name), creating it when missing.
+int OpenOrCreate(int parent, const std::string& wanted) {
+    const std::string name = ExistingSpelling(parent, wanted);
     int fd = ::openat(parent, name.c_str(), kFolderFlags);
     if (fd >= 0 || errno != ENOENT)
         return fd;

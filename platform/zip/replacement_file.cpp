@@ -1,5 +1,6 @@
 #include "platform/zip/replacement_file.h"
 
+#include "platform/zip/existing_name.h"
 #include "platform/zip/zip_error.h"
 
 #include <atomic>
@@ -25,6 +26,7 @@ std::string TempName() {
 ReplacementFile::ReplacementFile(UniqueFd folder, std::string name, std::string shownPath,
                                  mode_t mode)
     : folder_(std::move(folder)), name_(std::move(name)), shownPath_(std::move(shownPath)) {
+    name_ = ExistingSpelling(folder_.Get(), name_);
     struct stat st {};
     if (::fstatat(folder_.Get(), name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISLNK(st.st_mode))

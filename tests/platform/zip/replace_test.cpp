@@ -39,6 +39,21 @@ TEST(ZipReplace, ExistingFilesAreReplacedEvenWhenReadOnly) {
     EXPECT_EQ(ListTree(temp / "dest"), "BIN/\nBIN/IDAPI.DLL\nTALVEN.EXE\n");
 }
 
+TEST(ZipReplace, NamesThatDifferOnlyInCaseReachTheExistingFilesAndFolders) {
+    TempDir temp;
+    WriteFile(temp / "dest/Bin/Talven.exe", "old program");
+    WriteFile(temp / "dest/verinfo/old.htm", "old page");
+    WriteFile(temp / "upgrade.zip",
+              CraftZip({Entry("BIN/TALVEN.EXE", "new program"),
+                        Entry("VerInfo/new.htm", "new page"), Entry("bin/Other.dll", "library")}));
+
+    zip::TZipFile::ExtractZipFile(temp / "upgrade.zip", temp / "dest");
+
+    EXPECT_EQ(ReadFile(temp / "dest/Bin/Talven.exe"), "new program");
+    EXPECT_EQ(ListTree(temp / "dest"),
+              "Bin/\nBin/Other.dll\nBin/Talven.exe\nverinfo/\nverinfo/new.htm\nverinfo/old.htm\n");
+}
+
 TEST(ZipReplace, ExistingFileSurvivesAnEntryThatFailsItsCrc) {
     TempDir temp;
     std::string big(900 * 1024, 'k'); // several chunks are written before the check fails
