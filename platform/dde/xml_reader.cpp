@@ -1,4 +1,5 @@
 #include "platform/dde/xml_reader.h"
+#include "platform/sys/utf16.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -23,24 +24,6 @@ bool IsNameStart(char c) {
 }
 bool IsNameChar(char c) {
     return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
-
-void AppendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 class Reader {
@@ -159,7 +142,7 @@ private:
             }
             if (code == 0 || (code >= 0xD800 && code <= 0xDFFF))
                 Fail("character reference out of range");
-            AppendUtf8(out, code);
+            sys::AppendUtf8(out, code);
         } else {
             Fail("unknown entity &" + std::string(name) + ";");
         }

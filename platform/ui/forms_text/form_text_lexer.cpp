@@ -1,5 +1,6 @@
 // Tokenising a form description's text.
 #include "platform/ui/forms_text/form_text_lexer.h"
+#include "platform/sys/utf16.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -27,24 +28,6 @@ int HexValue(char c) {
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-void AppendUtf8(std::string& out, uint32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
 }
 
 } // namespace
@@ -200,7 +183,7 @@ Token Lexer::ScanString() {
             }
             if (digits == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
                 Fail(line_, "Invalid character code");
-            AppendUtf8(token.Text, code);
+            sys::AppendUtf8(token.Text, code);
             continue;
         }
         ++pos_; // opening quote

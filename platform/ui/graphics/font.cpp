@@ -1,5 +1,6 @@
 // TFont: logical fonts, the substitution table, symbol faces and fonts registered from memory.
 #include "platform/ui/graphics/font.h"
+#include "platform/sys/utf16.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -80,24 +81,6 @@ const std::map<unsigned char, char32_t> kMarlett = {
     {'5', U'\u25B2'}, {'6', U'\u25BC'}, {'8', U'\u25BE'}, {'a', U'\u2713'}, {'h', U'\u2022'},
     {'i', U'\u2022'}, {'n', U'\u25CF'}, {'r', U'\u2715'},
 };
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
 
 bool SameName(const std::string& a, const char* b) {
     return Lower(a) == Lower(b);
@@ -282,7 +265,7 @@ std::string SymbolText(const TFont& font, const std::string& text) {
         }
         auto it = table.find((unsigned char)code);
         if (it != table.end())
-            AppendUtf8(out, it->second);
+            sys::AppendUtf8(out, it->second);
         else
             out.append(text, i, length);
         i += length;
