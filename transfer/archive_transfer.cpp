@@ -5,6 +5,7 @@
 #include "platform/sys/prefix.h"
 #include "platform/zip/zip_file.h"
 #include "transfer/transfer_texts.h"
+#include "transfer/volume_copy.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -30,32 +31,6 @@ std::string BaseBeforeFirstDot(const std::string& name) {
 
 bool EndsWithSeparator(const std::string& path) {
     return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
-
-// Writes all of data to fd; false when the target refuses it.
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Reads up to size bytes, going on after short reads; -1 when the read fails.
-ssize_t ReadFull(int fd, char* data, size_t size) {
-    size_t total = 0;
-    while (total < size) {
-        const ssize_t got = ::read(fd, data + total, size - total);
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        total += static_cast<size_t>(got);
-    }
-    return static_cast<ssize_t>(total);
 }
 
 } // namespace
@@ -149,19 +124,10 @@ void TArchiveTransfer::JoinVolume(const std::string& name) {
     const auto targetHost = sys::ToHostPath(target);
     const int in = sourceHost ? ::open(sourceHost->c_str(), O_RDONLY | O_CLOEXEC) : -1;
     // The first volume creates (or empties) the archive; the others only extend an existing one.
-    const int flags = O_WRONLY | O_CLOEXEC | (first ? O_CREAT | O_TRUNC : O_APPEND);
+    const int flags = O_WRONLY | O_CLOEXEC | (first ? O_CREAT | O_TRUNC : 0);
     const int out = targetHost ? ::open(targetHost->c_str(), flags, 0644) : -1;
-    if (in >= 0 && out >= 0) {
-        for (;;) {
-            const ssize_t got = ReadFull(in, buffer.data(), buffer.size());
-            if (got < 0)
-                break; // a failed read ends the join without writing
-            if (!WriteAll(out, buffer.data(), static_cast<size_t>(got)))
-                break;
-            if (static_cast<size_t>(got) < buffer.size())
-                break;
-        }
-    }
+    if (in >= 0 && out >= 0 && ::lseek(out, 0, SEEK_END) >= 0)
+        AppendFileData(in, out, buffer);
     if (in >= 0)
         ::close(in);
     if (out >= 0)
