@@ -46,6 +46,9 @@ TWinControl::~TWinControl() {
         Remove(child);
         Free(child);
     }
+    // Leave the parent while this is still a windowed control (the parent keeps those apart).
+    if (Parent())
+        Parent()->RemoveControl(this);
 }
 
 TControl* TWinControl::Controls(int index) const {
@@ -488,13 +491,30 @@ HWND TWinControl::PrecedingWindow(TWinControl* control) {
     return HWND_TOP;
 }
 
-TRect TWinControl::DefaultClientRect() {
+TRect TWinControl::NonClientInsets() {
+    if (TWindowRecord* r = wm::Find(handle_))
+        return r->Frame;
     TCreateParams params;
     CreateParams(params);
     TRect frame = wm::DefaultFrame(params.Style, params.ExStyle);
-    int w = width_ - frame.Left - frame.Right - 2 * borderWidth_;
-    int h = height_ - frame.Top - frame.Bottom - 2 * borderWidth_;
-    return {0, 0, std::max(0, w), std::max(0, h)};
+    return {frame.Left + borderWidth_, frame.Top + borderWidth_, frame.Right + borderWidth_,
+            frame.Bottom + borderWidth_};
+}
+
+TRect TWinControl::DefaultClientRect() {
+    TRect frame = NonClientInsets();
+    return {0, 0, std::max(0, width_ - frame.Left - frame.Right),
+            std::max(0, height_ - frame.Top - frame.Bottom)};
+}
+
+void TWinControl::SetClientWidth(int value) {
+    TRect frame = NonClientInsets();
+    SetBounds(left_, top_, value + frame.Left + frame.Right, height_);
+}
+
+void TWinControl::SetClientHeight(int value) {
+    TRect frame = NonClientInsets();
+    SetBounds(left_, top_, width_, value + frame.Top + frame.Bottom);
 }
 
 TRect TWinControl::ClientRect() {
@@ -508,11 +528,9 @@ TRect TWinControl::ClientRect() {
 TPoint TWinControl::ClientOrigin() {
     if (handle_)
         return ::ui::ClientToScreen(handle_, {0, 0});
-    TCreateParams params;
-    CreateParams(params);
-    TRect frame = wm::DefaultFrame(params.Style, params.ExStyle);
+    TRect frame = NonClientInsets();
     TPoint base = Parent() ? Parent()->ClientOrigin() : TPoint{};
-    return {base.X + left_ + frame.Left + borderWidth_, base.Y + top_ + frame.Top + borderWidth_};
+    return {base.X + left_ + frame.Left, base.Y + top_ + frame.Top};
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {

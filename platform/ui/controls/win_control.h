@@ -82,6 +82,10 @@ public:
     // Geometry and painting.
     TRect ClientRect() override;
     TPoint ClientOrigin() override;
+    void SetClientWidth(int value) override;
+    void SetClientHeight(int value) override;
+    // The widths of the window's frame (non-client area): Left, Top, Right, Bottom.
+    TRect NonClientInsets();
     void SetBounds(int left, int top, int width, int height) override;
     void Invalidate() override;
     void Update() override;

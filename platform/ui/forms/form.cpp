@@ -35,11 +35,19 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::LoadStoredForm() {
+    ReadWith([this] { ReadStoredForm(*this); });
+}
+
+void TCustomForm::LoadStoredForm(const std::string& text, const std::string& fileName) {
+    ReadWith([&] { ReadComponentText(*this, text, fileName); });
+}
+
+void TCustomForm::ReadWith(const std::function<void()>& read) {
     formState_ |= fsCreating;
     // A description without OldCreateOrder keeps the creation event inside construction.
     oldCreateOrder_ = true;
     try {
-        ReadStoredForm(*this);
+        read();
     } catch (...) {
         formState_ &= ~TFormState(fsCreating);
         throw;

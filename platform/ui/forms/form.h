@@ -5,6 +5,7 @@
 // Loaded), the creation event, then the class's own steps after loading. ShowModal runs the
 // platform's modal loop: the other top-level windows are disabled and get the enable
 // notification, the loop runs until ModalResult is set, and they are enabled again.
+#include <functional>
 #include <string>
 
 #include "platform/ui/controls/control_canvas.h"
@@ -45,6 +46,8 @@ public:
     // of the class and its registered ancestors, then fires the creation event when
     // OldCreateOrder is set, then ConstructionCompleted.
     void LoadStoredForm();
+    // The same steps with a description given as text (a form built from a file or a test).
+    void LoadStoredForm(const std::string& text, const std::string& fileName);
     // What a form class does after its stored properties are loaded (its own constructor's
     // steps after the platform's).
     virtual void ConstructionCompleted() {}
@@ -132,6 +135,7 @@ protected:
     void SetActive(bool value);
 
 private:
+    void ReadWith(const std::function<void()>& read);
     void HandleShowingChanged();
     void HandleDialogKey(TMessage& message);
     void HandleGetMinMaxInfo(TMessage& message);
@@ -170,6 +174,20 @@ template <class T> T* CreateForm(TComponent* owner) {
     T* form = new T(owner);
     try {
         form->LoadStoredForm();
+        form->AfterConstruction();
+    } catch (...) {
+        Free(form);
+        throw;
+    }
+    return form;
+}
+
+// Makes a form as a stored form is made, from a description given as text.
+template <class T>
+T* CreateFormFromText(TComponent* owner, const std::string& text, const std::string& fileName) {
+    T* form = new T(owner);
+    try {
+        form->LoadStoredForm(text, fileName);
         form->AfterConstruction();
     } catch (...) {
         Free(form);

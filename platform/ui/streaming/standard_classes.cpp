@@ -13,63 +13,114 @@ namespace ui {
 
 namespace {
 
-const TEnumNames kAlignNames = {{"alNone", alNone},    {"alTop", alTop},     {"alBottom", alBottom},
-                                {"alLeft", alLeft},    {"alRight", alRight}, {"alClient", alClient},
-                                {"alCustom", alCustom}};
-const TEnumNames kAnchorBits = {
-    {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};
-const TEnumNames kAlignmentNames = {
-    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
-const TEnumNames kBorderStyleNames = {
-    {"bsNone", bsNone},     {"bsSingle", bsSingle},         {"bsSizeable", bsSizeable},
-    {"bsDialog", bsDialog}, {"bsToolWindow", bsToolWindow}, {"bsSizeToolWin", bsSizeToolWin}};
-const TEnumNames kControlBorderStyleNames = {{"bsNone", bsNone}, {"bsSingle", bsSingle}};
-const TEnumNames kBorderIconBits = {{"biSystemMenu", biSystemMenu},
-                                    {"biMinimize", biMinimize},
-                                    {"biMaximize", biMaximize},
-                                    {"biHelp", biHelp}};
-const TEnumNames kFormStyleNames = {{"fsNormal", fsNormal},
-                                    {"fsMDIChild", fsMDIChild},
-                                    {"fsMDIForm", fsMDIForm},
-                                    {"fsStayOnTop", fsStayOnTop}};
-const TEnumNames kWindowStateNames = {
-    {"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}};
-const TEnumNames kPositionNames = {{"poDesigned", poDesigned},
-                                   {"poDefault", poDefault},
-                                   {"poDefaultPosOnly", poDefaultPosOnly},
-                                   {"poDefaultSizeOnly", poDefaultSizeOnly},
-                                   {"poScreenCenter", poScreenCenter},
-                                   {"poDesktopCenter", poDesktopCenter},
-                                   {"poMainFormCenter", poMainFormCenter},
-                                   {"poOwnerFormCenter", poOwnerFormCenter}};
-const TEnumNames kFontStyleBits = {{"fsBold", fsBold},
-                                   {"fsItalic", fsItalic},
-                                   {"fsUnderline", fsUnderline},
-                                   {"fsStrikeOut", fsStrikeOut}};
-const TEnumNames kFontPitchNames = {
-    {"fpDefault", fpDefault}, {"fpVariable", fpVariable}, {"fpFixed", fpFixed}};
-const TEnumNames kCharsetNames = {{"ANSI_CHARSET", ANSI_CHARSET},
-                                  {"DEFAULT_CHARSET", DEFAULT_CHARSET},
-                                  {"SYMBOL_CHARSET", SYMBOL_CHARSET},
-                                  {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET},
-                                  {"OEM_CHARSET", OEM_CHARSET}};
-const TEnumNames kCursorNames = {
-    {"crDefault", crDefault},     {"crNone", crNone},           {"crArrow", crArrow},
-    {"crCross", crCross},         {"crIBeam", crIBeam},         {"crSizeNESW", crSizeNESW},
-    {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE},   {"crSizeWE", crSizeWE},
-    {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
-    {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},       {"crVSplit", crVSplit},
-    {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},     {"crNo", crNo},
-    {"crAppStart", crAppStart},   {"crHelp", crHelp},           {"crHandPoint", crHandPoint},
-    {"crSizeAll", crSizeAll}};
-const TEnumNames kModalResultNames = {
-    {"mrNone", mrNone},   {"mrOk", mrOk},           {"mrCancel", mrCancel},    {"mrAbort", mrAbort},
-    {"mrRetry", mrRetry}, {"mrIgnore", mrIgnore},   {"mrYes", mrYes},          {"mrNo", mrNo},
-    {"mrAll", mrAll},     {"mrNoToAll", mrNoToAll}, {"mrYesToAll", mrYesToAll}};
-const TEnumNames kTextLayoutNames = {
-    {"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}};
-const TEnumNames kPanelBevelNames = {
-    {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
+const TEnumNames& AlignNames() {
+    static const TEnumNames names = {
+        {"alNone", alNone},   {"alTop", alTop},       {"alBottom", alBottom}, {"alLeft", alLeft},
+        {"alRight", alRight}, {"alClient", alClient}, {"alCustom", alCustom}};
+    return names;
+}
+const TEnumNames& AnchorBits() {
+    static const TEnumNames names = {
+        {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};
+    return names;
+}
+const TEnumNames& AlignmentNames() {
+    static const TEnumNames names = {{"taLeftJustify", taLeftJustify},
+                                     {"taRightJustify", taRightJustify},
+                                     {"taCenter", taCenter}};
+    return names;
+}
+const TEnumNames& BorderStyleNames() {
+    static const TEnumNames names = {
+        {"bsNone", bsNone},     {"bsSingle", bsSingle},         {"bsSizeable", bsSizeable},
+        {"bsDialog", bsDialog}, {"bsToolWindow", bsToolWindow}, {"bsSizeToolWin", bsSizeToolWin}};
+    return names;
+}
+const TEnumNames& ControlBorderStyleNames() {
+    static const TEnumNames names = {{"bsNone", bsNone}, {"bsSingle", bsSingle}};
+    return names;
+}
+const TEnumNames& BorderIconBits() {
+    static const TEnumNames names = {{"biSystemMenu", biSystemMenu},
+                                     {"biMinimize", biMinimize},
+                                     {"biMaximize", biMaximize},
+                                     {"biHelp", biHelp}};
+    return names;
+}
+const TEnumNames& FormStyleNames() {
+    static const TEnumNames names = {{"fsNormal", fsNormal},
+                                     {"fsMDIChild", fsMDIChild},
+                                     {"fsMDIForm", fsMDIForm},
+                                     {"fsStayOnTop", fsStayOnTop}};
+    return names;
+}
+const TEnumNames& WindowStateNames() {
+    static const TEnumNames names = {
+        {"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}};
+    return names;
+}
+const TEnumNames& PositionNames() {
+    static const TEnumNames names = {{"poDesigned", poDesigned},
+                                     {"poDefault", poDefault},
+                                     {"poDefaultPosOnly", poDefaultPosOnly},
+                                     {"poDefaultSizeOnly", poDefaultSizeOnly},
+                                     {"poScreenCenter", poScreenCenter},
+                                     {"poDesktopCenter", poDesktopCenter},
+                                     {"poMainFormCenter", poMainFormCenter},
+                                     {"poOwnerFormCenter", poOwnerFormCenter}};
+    return names;
+}
+const TEnumNames& FontStyleBits() {
+    static const TEnumNames names = {{"fsBold", fsBold},
+                                     {"fsItalic", fsItalic},
+                                     {"fsUnderline", fsUnderline},
+                                     {"fsStrikeOut", fsStrikeOut}};
+    return names;
+}
+const TEnumNames& FontPitchNames() {
+    static const TEnumNames names = {
+        {"fpDefault", fpDefault}, {"fpVariable", fpVariable}, {"fpFixed", fpFixed}};
+    return names;
+}
+const TEnumNames& CharsetNames() {
+    static const TEnumNames names = {{"ANSI_CHARSET", ANSI_CHARSET},
+                                     {"DEFAULT_CHARSET", DEFAULT_CHARSET},
+                                     {"SYMBOL_CHARSET", SYMBOL_CHARSET},
+                                     {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET},
+                                     {"OEM_CHARSET", OEM_CHARSET}};
+    return names;
+}
+const TEnumNames& CursorNames() {
+    static const TEnumNames names = {
+        {"crDefault", crDefault},     {"crNone", crNone},           {"crArrow", crArrow},
+        {"crCross", crCross},         {"crIBeam", crIBeam},         {"crSizeNESW", crSizeNESW},
+        {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE},   {"crSizeWE", crSizeWE},
+        {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
+        {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},       {"crVSplit", crVSplit},
+        {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},     {"crNo", crNo},
+        {"crAppStart", crAppStart},   {"crHelp", crHelp},           {"crHandPoint", crHandPoint},
+        {"crSizeAll", crSizeAll}};
+    return names;
+}
+const TEnumNames& ModalResultNames() {
+    static const TEnumNames names = {{"mrNone", mrNone},        {"mrOk", mrOk},
+                                     {"mrCancel", mrCancel},    {"mrAbort", mrAbort},
+                                     {"mrRetry", mrRetry},      {"mrIgnore", mrIgnore},
+                                     {"mrYes", mrYes},          {"mrNo", mrNo},
+                                     {"mrAll", mrAll},          {"mrNoToAll", mrNoToAll},
+                                     {"mrYesToAll", mrYesToAll}};
+    return names;
+}
+const TEnumNames& TextLayoutNames() {
+    static const TEnumNames names = {
+        {"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}};
+    return names;
+}
+const TEnumNames& PanelBevelNames() {
+    static const TEnumNames names = {
+        {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
+    return names;
+}
 
 // A value written either as a number or as one of the named constants.
 int IntOrName(TReadContext& c, const TFormTextValue& v, const TEnumNames& names,
@@ -84,12 +135,12 @@ void RegisterValueClasses() {
         .String("Name", [](TFont& f, const std::string& v) { f.SetName(v); })
         .Int("Height", [](TFont& f, int v) { f.SetHeight(v); })
         .Int("Size", [](TFont& f, int v) { f.SetSize(v); })
-        .Set("Style", kFontStyleBits, "TFontStyles", [](TFont& f, unsigned v) { f.SetStyle(v); })
+        .Set("Style", FontStyleBits(), "TFontStyles", [](TFont& f, unsigned v) { f.SetStyle(v); })
         .Color("Color", [](TFont& f, TColor v) { f.SetColor(v); })
-        .Enum("Pitch", kFontPitchNames, "TFontPitch",
+        .Enum("Pitch", FontPitchNames(), "TFontPitch",
               [](TFont& f, int v) { f.SetPitch(TFontPitch(v)); })
         .Custom("Charset", [](TFont& f, const TFormTextValue& v, TReadContext& c) {
-            f.SetCharset(TFontCharset(IntOrName(c, v, kCharsetNames, "TFontCharset")));
+            f.SetCharset(TFontCharset(IntOrName(c, v, CharsetNames(), "TFontCharset")));
         });
     RegisterValueClass<TSizeConstraints>("TSizeConstraints")
         .Int("MinWidth", [](TSizeConstraints& s, int v) { s.SetMinWidth(v); })
@@ -114,8 +165,8 @@ void RegisterControlClasses() {
         .Int("Height", [](TControl& t, int v) { t.SetHeight(v); })
         .Int("ClientWidth", [](TControl& t, int v) { t.SetClientWidth(v); })
         .Int("ClientHeight", [](TControl& t, int v) { t.SetClientHeight(v); })
-        .Enum("Align", kAlignNames, "TAlign", [](TControl& t, int v) { t.SetAlign(TAlign(v)); })
-        .Set("Anchors", kAnchorBits, "TAnchors", [](TControl& t, unsigned v) { t.SetAnchors(v); })
+        .Enum("Align", AlignNames(), "TAlign", [](TControl& t, int v) { t.SetAlign(TAlign(v)); })
+        .Set("Anchors", AnchorBits(), "TAnchors", [](TControl& t, unsigned v) { t.SetAnchors(v); })
         .String("Caption", [](TControl& t, const std::string& v) { t.SetCaption(v); })
         .String("Text", [](TControl& t, const std::string& v) { t.SetText(v); })
         .Color("Color", [](TControl& t, TColor v) { t.SetColor(v); })
@@ -127,7 +178,7 @@ void RegisterControlClasses() {
         .Bool("ParentShowHint", [](TControl& t, bool v) { t.SetParentShowHint(v); })
         .Custom("Cursor",
                 [](TControl& t, const TFormTextValue& v, TReadContext& c) {
-                    t.SetCursor(IntOrName(c, v, kCursorNames, "TCursor"));
+                    t.SetCursor(IntOrName(c, v, CursorNames(), "TCursor"));
                 })
         .Bool("Visible", [](TControl& t, bool v) { t.SetVisible(v); })
         .Bool("Enabled", [](TControl& t, bool v) { t.SetEnabled(v); })
@@ -164,16 +215,16 @@ void RegisterControlClasses() {
 
 void RegisterFormClasses() {
     RegisterAbstractClass<TCustomForm, TWinControl>("TCustomForm")
-        .Enum("BorderStyle", kBorderStyleNames, "TFormBorderStyle",
+        .Enum("BorderStyle", BorderStyleNames(), "TFormBorderStyle",
               [](TCustomForm& f, int v) { f.SetBorderStyle(TFormBorderStyle(v)); })
-        .Set("BorderIcons", kBorderIconBits, "TBorderIcons",
+        .Set("BorderIcons", BorderIconBits(), "TBorderIcons",
              [](TCustomForm& f, unsigned v) { f.SetBorderIcons(v); })
         .Int("BorderWidth", [](TCustomForm& f, int v) { f.SetBorderWidth(v); })
-        .Enum("FormStyle", kFormStyleNames, "TFormStyle",
+        .Enum("FormStyle", FormStyleNames(), "TFormStyle",
               [](TCustomForm& f, int v) { f.SetFormStyle(TFormStyle(v)); })
-        .Enum("WindowState", kWindowStateNames, "TWindowState",
+        .Enum("WindowState", WindowStateNames(), "TWindowState",
               [](TCustomForm& f, int v) { f.SetWindowState(TWindowState(v)); })
-        .Enum("Position", kPositionNames, "TPosition",
+        .Enum("Position", PositionNames(), "TPosition",
               [](TCustomForm& f, int v) { f.SetPosition(TPosition(v)); })
         .Bool("KeyPreview", [](TCustomForm& f, bool v) { f.SetKeyPreview(v); })
         .Reference<TWinControl>("ActiveControl",
@@ -202,30 +253,30 @@ void RegisterStandardControls() {
         .Bool("Default", [](TButton& b, bool v) { b.SetDefault(v); })
         .Bool("Cancel", [](TButton& b, bool v) { b.SetCancel(v); })
         .Custom("ModalResult", [](TButton& b, const TFormTextValue& v, TReadContext& c) {
-            b.SetModalResult(IntOrName(c, v, kModalResultNames, "TModalResult"));
+            b.SetModalResult(IntOrName(c, v, ModalResultNames(), "TModalResult"));
         });
     RegisterAbstractClass<TCustomLabel, TGraphicControl>("TCustomLabel")
-        .Enum("Alignment", kAlignmentNames, "TAlignment",
+        .Enum("Alignment", AlignmentNames(), "TAlignment",
               [](TCustomLabel& l, int v) { l.SetAlignment(TAlignment(v)); })
         .Bool("AutoSize", [](TCustomLabel& l, bool v) { l.SetAutoSize(v); })
         .Reference<TWinControl>("FocusControl",
                                 [](TCustomLabel& l, TWinControl* v) { l.SetFocusControl(v); })
         .Bool("ShowAccelChar", [](TCustomLabel& l, bool v) { l.SetShowAccelChar(v); })
-        .Enum("Layout", kTextLayoutNames, "TTextLayout",
+        .Enum("Layout", TextLayoutNames(), "TTextLayout",
               [](TCustomLabel& l, int v) { l.SetLayout(TTextLayout(v)); })
         .Bool("WordWrap", [](TCustomLabel& l, bool v) { l.SetWordWrap(v); })
         .Bool("Transparent", [](TCustomLabel& l, bool v) { l.SetTransparent(v); });
     RegisterComponentClass<TLabel, TCustomLabel>("TLabel");
     RegisterAbstractClass<TCustomPanel, TCustomControl>("TCustomPanel")
-        .Enum("Alignment", kAlignmentNames, "TAlignment",
+        .Enum("Alignment", AlignmentNames(), "TAlignment",
               [](TCustomPanel& p, int v) { p.SetAlignment(TAlignment(v)); })
-        .Enum("BevelInner", kPanelBevelNames, "TPanelBevel",
+        .Enum("BevelInner", PanelBevelNames(), "TPanelBevel",
               [](TCustomPanel& p, int v) { p.SetBevelInner(TPanelBevel(v)); })
-        .Enum("BevelOuter", kPanelBevelNames, "TPanelBevel",
+        .Enum("BevelOuter", PanelBevelNames(), "TPanelBevel",
               [](TCustomPanel& p, int v) { p.SetBevelOuter(TPanelBevel(v)); })
         .Int("BevelWidth", [](TCustomPanel& p, int v) { p.SetBevelWidth(v); })
         .Int("BorderWidth", [](TCustomPanel& p, int v) { p.SetPanelBorderWidth(v); })
-        .Enum("BorderStyle", kControlBorderStyleNames, "TBorderStyle",
+        .Enum("BorderStyle", ControlBorderStyleNames(), "TBorderStyle",
               [](TCustomPanel& p, int v) { p.SetBorderStyle(TBorderStyle(v)); })
         .Bool("FullRepaint", [](TCustomPanel& p, bool v) { p.SetFullRepaint(v); });
     RegisterComponentClass<TPanel, TCustomPanel>("TPanel");

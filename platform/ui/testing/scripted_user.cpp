@@ -210,6 +210,22 @@ void TScriptActor::ProcessMessages() {
     Application()->ProcessMessages();
 }
 
+void TScriptActor::Then(TModalScript step) {
+    HWND handle = form_.Handle();
+    TScriptedUser* user = &user_;
+    auto id = std::make_shared<uintptr_t>(0);
+    *id = SetTimer(0, 0, 1, [handle, user, id, step](HWND, UINT, uintptr_t, uint32_t) {
+        KillTimer(0, *id);
+        auto* form = dynamic_cast<TCustomForm*>(FindControl(handle));
+        if (!form || !(form->FormState() & fsModal)) {
+            user->failures_.push_back("a step came after its form closed");
+            return;
+        }
+        user->RunStep(*form, step);
+    });
+    user_.watchdogs_.push_back(*id);
+}
+
 TScriptedUser::TScriptedUser() {
     previousHook_ = Application()->OnModalBegin;
     Application()->OnModalBegin = [this](TCustomForm& form) { ModalBegins(form); };
@@ -249,16 +265,19 @@ void TScriptedUser::ModalBegins(TCustomForm& form) {
     }
     TModalScript script = std::move(it->Script);
     expected_.erase(it);
-    TScriptActor actor(form);
+    RunStep(form, script);
+    StartWatchdog(form);
+}
+
+void TScriptedUser::RunStep(TCustomForm& form, const TModalScript& step) {
+    TScriptActor actor(form, *this);
     try {
-        script(actor);
+        step(actor);
     } catch (const std::exception& e) {
         failures_.push_back("script for " + form.Name() + ": " + e.what());
         if (IsWindow(form.WindowHandle()) && (form.FormState() & fsModal) && !form.ModalResult())
             form.SetModalResult(mrAbort);
-        return;
     }
-    StartWatchdog(form);
 }
 
 void TScriptedUser::StartWatchdog(TCustomForm& form) {

@@ -20,9 +20,13 @@ class TWinControl;
 
 namespace testing {
 
+class TScriptedUser;
+class TScriptActor;
+using TModalScript = std::function<void(TScriptActor& user)>;
+
 class TScriptActor {
 public:
-    explicit TScriptActor(TCustomForm& form) : form_(form) {}
+    TScriptActor(TCustomForm& form, TScriptedUser& user) : form_(form), user_(user) {}
 
     TCustomForm& Form() { return form_; }
     // The form's component of that name (the form itself for its own name); raises
@@ -55,12 +59,14 @@ public:
     bool IsVisible(const std::string& name);
     std::string Text(const std::string& name);
     void ProcessMessages();
+    // Runs the next step from the modal loop, after the loop has handled what the steps so far
+    // caused (a refused close, a timer), while the form is still modal.
+    void Then(TModalScript step);
 
 private:
     TCustomForm& form_;
+    TScriptedUser& user_;
 };
-
-using TModalScript = std::function<void(TScriptActor& user)>;
 
 class TScriptedUser {
 public:
@@ -81,6 +87,8 @@ public:
     std::vector<std::string> Finish();
 
 private:
+    friend class TScriptActor;
+    void RunStep(TCustomForm& form, const TModalScript& step);
     struct TExpectation {
         std::string FormName;
         TModalScript Script;
