@@ -425,12 +425,16 @@ void TCustomForm::Dispatch(TMessage& m) {
         Free(this);
         return;
     case WM_SIZE:
-        if (m.WParam == SIZE_RESTORED)
-            windowState_ = wsNormal;
-        else if (m.WParam == SIZE_MINIMIZED)
-            windowState_ = wsMinimized;
-        else if (m.WParam == SIZE_MAXIMIZED)
-            windowState_ = wsMaximized;
+        // The window state follows the window while it is shown (a new window's first size
+        // notification does not undo a state set before showing).
+        if (Showing()) {
+            if (m.WParam == SIZE_RESTORED)
+                windowState_ = wsNormal;
+            else if (m.WParam == SIZE_MINIMIZED)
+                windowState_ = wsMinimized;
+            else if (m.WParam == SIZE_MAXIMIZED)
+                windowState_ = wsMaximized;
+        }
         TWinControl::Dispatch(m);
         return;
     case WM_GETMINMAXINFO:

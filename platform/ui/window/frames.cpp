@@ -228,6 +228,25 @@ void ContinueMoveSize(TPoint screen) {
         r.Top += dy;
     if (bottom)
         r.Bottom += dy;
+    // The sizing loop keeps the window within its tracking sizes, whatever its style; the
+    // edge that is not dragged stays where it is.
+    TMinMaxInfo info;
+    info.ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessage(s.Window, WM_GETMINMAXINFO, 0, LPARAM(&info));
+    int width = std::clamp(r.Width(), info.ptMinTrackSize.X,
+                           std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
+    int height = std::clamp(r.Height(), info.ptMinTrackSize.Y,
+                            std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));
+    if (left)
+        r.Left = r.Right - width;
+    else
+        r.Right = r.Left + width;
+    if (top)
+        r.Top = r.Bottom - height;
+    else
+        r.Bottom = r.Top + height;
     SetWindowPos(s.Window, 0, r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
