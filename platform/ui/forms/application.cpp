@@ -5,6 +5,7 @@
 
 #include "platform/ui/controls/win_control.h"
 #include "platform/ui/core/exceptions.h"
+#include "platform/ui/forms/hint_window.h"
 #include "platform/ui/forms/message_box.h"
 #include "platform/ui/forms/screen.h"
 #include "platform/ui/graphics/font.h"
@@ -40,7 +41,24 @@ bool IsKeyMessage(TMsg& msg) {
     return SendMessage(target, CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }
 
+// A key or a button pressed ends the hint.
+bool IsHintMessage(const TMsg& msg) {
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ProcessOneMessage(TMsg& msg) {
+    if (IsHintMessage(msg))
+        Application()->CancelHint();
     if (IsKeyMessage(msg))
         return;
     wm::TranslateMessage(msg);
@@ -168,6 +186,60 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
         mainForm_ = nullptr;
     if (component == mouseControl_)
         mouseControl_ = nullptr;
+    if (component == hintControl_) {
+        hintControl_ = nullptr;
+        CancelHint();
+    }
+    if (component == hintWindow_)
+        hintWindow_ = nullptr;
+}
+
+void TApplication::StartHint(TControl* control) {
+    CancelHint();
+    // The hint belongs to the first control up the parents that shows hints.
+    while (control && !control->ShowHint())
+        control = control->Parent();
+    if (!showHint_ || !control || control->Hint().empty())
+        return;
+    hintControl_ = control;
+    control->FreeNotification(this);
+    hintTimer_ = SetTimer(0, 0, UINT(hintPause_), [this](HWND, UINT, uintptr_t, uint32_t) {
+        KillTimer(0, hintTimer_);
+        hintTimer_ = 0;
+        ShowHintNow();
+    });
+}
+
+void TApplication::ShowHintNow() {
+    if (!hintControl_)
+        return;
+    std::string text = hintControl_->Hint();
+    auto bar = text.find('|');
+    if (bar != std::string::npos)
+        text = text.substr(0, bar);
+    if (text.empty())
+        return;
+    if (!hintWindow_) {
+        hintWindow_ = new THintWindow(this);
+        hintWindow_->SetName("HintWindow");
+    }
+    TPoint cursor;
+    GetCursorPos(cursor);
+    TRect r = hintWindow_->CalcHintRect(Screen()->Width() / 2, text);
+    r = OffsetRect(r, cursor.X, cursor.Y + 20);
+    hintWindow_->ActivateHint(r, text);
+    hintTimer_ = SetTimer(0, 0, UINT(hintHidePause_),
+                          [this](HWND, UINT, uintptr_t, uint32_t) { CancelHint(); });
+}
+
+void TApplication::CancelHint() {
+    if (hintTimer_) {
+        KillTimer(0, hintTimer_);
+        hintTimer_ = 0;
+    }
+    if (hintWindow_)
+        hintWindow_->ReleaseHint();
+    hintControl_ = nullptr;
 }
 
 void TApplication::TrackMouse(TPoint screenPoint, bool leftWindow) {
@@ -175,12 +247,14 @@ void TApplication::TrackMouse(TPoint screenPoint, bool leftWindow) {
     TControl* control = leftWindow ? nullptr : FindDragTarget(screenPoint);
     if (control == mouseControl_)
         return;
+    // Free notifications are kept (the hint may watch the same control); a stale one only
+    // clears a reference that is no longer used.
     TControl* previous = mouseControl_;
-    if (previous)
-        previous->RemoveFreeNotification(this);
     mouseControl_ = control;
     if (control)
         control->FreeNotification(this);
+    if (control != hintControl_)
+        StartHint(control);
     if (previous && (!capture || previous == capture))
         previous->Perform(CM_MOUSELEAVE, 0, 0);
     if (mouseControl_ && mouseControl_ == control && (!capture || control == capture))

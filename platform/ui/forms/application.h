@@ -17,6 +17,7 @@ namespace ui {
 
 class TCustomForm;
 class TControl;
+class THintWindow;
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
 
@@ -75,10 +76,20 @@ public:
     TControl* MouseControl() const { return mouseControl_; }
     void TrackMouse(TPoint screenPoint, bool leftWindow);
 
+    // Hints: the hint of the control under the mouse shows after HintPause and hides after
+    // HintHidePause, on a click or a key.
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int value) { hintHidePause_ = value; }
+    void CancelHint();
+    THintWindow* HintWindow() const { return hintWindow_; }
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void StartHint(TControl* control);
+    void ShowHintNow();
+
     TCustomForm* mainForm_ = nullptr;
     bool mainFormOnTaskBar_ = false;
     std::string title_;
@@ -89,6 +100,10 @@ private:
     bool minimized_ = false;
     int modalLevel_ = 0;
     TControl* mouseControl_ = nullptr;
+    TControl* hintControl_ = nullptr;
+    THintWindow* hintWindow_ = nullptr;
+    int hintHidePause_ = 2500;
+    uintptr_t hintTimer_ = 0;
 };
 
 TApplication* Application();

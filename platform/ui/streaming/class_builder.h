@@ -9,6 +9,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "platform/ui/core/collection.h"
 #include "platform/ui/core/component.h"
 #include "platform/ui/streaming/class_registry.h"
 #include "platform/ui/streaming/read_context.h"
@@ -78,6 +79,22 @@ public:
                            },
                            sub});
         return *this;
+    }
+    // A collection property: < item ... end >; each item is added and given its properties.
+    TClassBuilder& Collection(const std::string& name, std::function<TCollection&(T&)> get) {
+        return Custom(name, [get](T& t, const TFormTextValue& v, TReadContext& c) {
+            auto* items = std::get_if<TFormTextCollection>(&v.Value);
+            if (!items)
+                c.Fail("a collection was expected");
+            TCollection& collection = get(t);
+            collection.BeginUpdate();
+            collection.Clear();
+            for (const TFormTextCollectionItem& item : items->Items) {
+                c.SetLine(item.Line);
+                c.ReadObjectProperties(collection.Add(), item.Properties);
+            }
+            collection.EndUpdate();
+        });
     }
     // A reference to another component of the form, resolved once every component exists.
     template <class C>
@@ -168,6 +185,11 @@ template <class T, class Base> TClassBuilder<T> RegisterAbstractClass(const std:
         ClassRegistry().Add(name, std::type_index(typeid(T)), detail::ParentInfo<Base>());
     detail::SetCast<T>(info);
     return TClassBuilder<T>(info);
+}
+
+// A collection item class (made by its collection, not by the reader).
+template <class T, class Base> TClassBuilder<T> RegisterItemClass(const std::string& name) {
+    return RegisterAbstractClass<T, Base>(name);
 }
 
 // A class outside the TObject family whose properties can be written dotted (TFont).

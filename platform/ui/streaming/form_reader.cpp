@@ -33,7 +33,16 @@ std::vector<std::string> SplitDotted(const std::string& name) {
 class TFormReader {
 public:
     TFormReader(TComponent& root, const std::string& fileName)
-        : root_(root), context_(fileName, &root) {}
+        : root_(root), context_(fileName, &root) {
+        context_.ReadObjectProperties = [this](TObject* object,
+                                               const std::vector<TFormTextProperty>& properties) {
+            const TClassInfo* cls = ClassRegistry().Find(std::type_index(typeid(*object)));
+            if (!cls)
+                context_.Fail("the class of " + object->ClassName() + " is not registered");
+            for (const TFormTextProperty& property : properties)
+                SetProperty(object, object, cls, property);
+        };
+    }
 
     void Read(const TFormTextObject& tree) {
         const TClassInfo* rootClass = ClassRegistry().Find(std::type_index(typeid(root_)));
@@ -55,13 +64,6 @@ public:
             component->SetComponentStateFlags(csReading, false);
         for (TComponent* component : loaded_)
             component->Loaded();
-    }
-
-    // Applies properties to an object of a registered class (collection items use this).
-    void ApplyProperties(void* target, TObject* object, const TClassInfo* cls,
-                         const std::vector<TFormTextProperty>& properties) {
-        for (const TFormTextProperty& property : properties)
-            SetProperty(target, object, cls, property);
     }
 
 private:

@@ -15,6 +15,7 @@
 namespace ui {
 
 class TComponent;
+class TObject;
 
 // Names and values of an enumeration (or the bits of a set) as the form text writes them.
 using TEnumNames = std::vector<std::pair<std::string, int>>;
@@ -40,6 +41,10 @@ public:
     TComponent* ResolveReference(const std::string& name);
     // The handler value of the root's published method of that name; fails when there is none.
     std::any BindHandler(const std::string& name);
+
+    // Reads the properties of an item of a collection (an object of a registered class).
+    std::function<void(TObject* object, const std::vector<TFormTextProperty>& properties)>
+        ReadObjectProperties;
 
     // Value conversions; each fails (naming the file and line) on a value of another kind.
     int64_t Integer(const TFormTextValue& value);

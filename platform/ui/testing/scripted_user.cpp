@@ -74,6 +74,12 @@ Qt::Key QtKey(uint16_t vk) {
         return Qt::Key_Insert;
     case VK_DELETE:
         return Qt::Key_Delete;
+    case VK_SHIFT:
+        return Qt::Key_Shift;
+    case VK_CONTROL:
+        return Qt::Key_Control;
+    case VK_MENU:
+        return Qt::Key_Alt;
     default:
         throw std::runtime_error("the scripted user has no key for code " + std::to_string(vk));
     }

@@ -14,9 +14,17 @@
 namespace ui::testing {
 namespace {
 
+class TColumn : public TCollectionItem {
+public:
+    using TCollectionItem::TCollectionItem;
+    std::string Title;
+    int Width = 64;
+};
+
 class TReaderForm : public TForm {
 public:
     using TForm::TForm;
+    TCollection Columns{[](TCollection* c) { return std::make_unique<TColumn>(c); }};
     TStrings Lines;
     std::vector<std::string> Order;
     void Clicked(TObject*) {}
@@ -37,7 +45,11 @@ bool TestColorToIdent(TColor color, std::string& ident) {
 }
 
 const bool kRegistered = [] {
+    RegisterItemClass<TColumn, TObject>("TColumn")
+        .String("Title", [](TColumn& c, const std::string& v) { c.Title = v; })
+        .Int("Width", [](TColumn& c, int v) { c.Width = v; });
     RegisterComponentClass<TReaderForm, TForm>("TReaderForm")
+        .Collection("Columns", [](TReaderForm& f) -> TCollection& { return f.Columns; })
         .Object<TStrings>("Lines", [](TReaderForm& f) -> TStrings& { return f.Lines; })
         .Custom("Marker", [](TReaderForm& f, const TFormTextValue& v,
                              TReadContext& c) { f.Order.push_back(c.String(v)); })
@@ -151,6 +163,33 @@ INSTANTIATE_TEST_SUITE_P(
         TBadDescription{"DescriptionOfAnotherClass", "object Other: TSampleForm\nend\n", 1,
                         "TSampleForm"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FormReader, CollectionItemsGetTheirProperties) {
+    auto form = Read("object ReaderForm: TReaderForm\n"
+                     "  Columns = <\n"
+                     "    item\n"
+                     "      Title = 'Cod'\n"
+                     "    end\n"
+                     "    item\n"
+                     "      Title = 'Denumire'\n"
+                     "      Width = 200\n"
+                     "    end>\n"
+                     "end\n");
+    ASSERT_EQ(form->Columns.Count(), 2);
+    auto* second = dynamic_cast<TColumn*>(form->Columns.Items(1));
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Title, "Denumire");
+    EXPECT_EQ(second->Width, 200);
+    EXPECT_EQ(dynamic_cast<TColumn*>(form->Columns.Items(0))->Width, 64);
+
+    try {
+        Read("object ReaderForm: TReaderForm\n  Columns = <\n    item\n      Height = 3\n    "
+             "end>\nend\n");
+        FAIL() << "no error";
+    } catch (const sys::EParseError& e) {
+        EXPECT_EQ(e.Line, 4);
+    }
+}
 
 TEST(FormReader, EveryStoredFormOfTheProgramLoads) {
     TStoredFormsReport report = LoadEveryStoredForm(false);
