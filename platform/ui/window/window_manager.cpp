@@ -28,6 +28,16 @@ TState& State() {
     return state;
 }
 
+// Window coordinates and sizes stay within what the platform's 16-bit messages carry, so an
+// absurd size in a stored form cannot make a window too large to exist.
+constexpr int kMaxExtent = 32767;
+int ClampSize(int v) {
+    return std::clamp(v, 0, kMaxExtent);
+}
+int ClampPosition(int v) {
+    return std::clamp(v, -kMaxExtent, kMaxExtent);
+}
+
 bool IsTopLevel(const TWindowRecord& r) {
     return r.Parent == 0;
 }
@@ -279,7 +289,8 @@ HWND CreateWindowFor(TWinControl* control, const TCreateParams& params, HWND& ha
     r->ExStyle = params.ExStyle;
     r->ClassStyle = params.WindowClassStyle;
     r->Text = params.Caption;
-    r->Rect = Bounds(params.X, params.Y, params.Width, params.Height);
+    r->Rect = Bounds(ClampPosition(params.X), ClampPosition(params.Y), ClampSize(params.Width),
+                     ClampSize(params.Height));
     r->Enabled = (params.Style & WS_DISABLED) == 0;
     if (params.Style & WS_CHILD) {
         if (!wm::Find(params.WndParent)) {
@@ -485,6 +496,10 @@ bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
     r = wm::Find(window);
     if (!r)
         return false;
+    pos.x = ClampPosition(pos.x);
+    pos.y = ClampPosition(pos.y);
+    pos.cx = ClampSize(pos.cx);
+    pos.cy = ClampSize(pos.cy);
     TRect old = r->Rect;
     TRect next = old;
     if (!(pos.flags & SWP_NOMOVE))

@@ -165,3 +165,89 @@ TEST(Frames, AMaximisedFormCoversTheScreenAndIsToldSo) {
 
 } // namespace
 } // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+TEST(Frames, AnAbsurdStoredSizeIsHeldToWhatAWindowCanBe) {
+    const char* text = "object Huge: TForm\n"
+                       "  BorderStyle = bsNone\n"
+                       "  Left = -2000000000\n"
+                       "  Width = 2000000000\n"
+                       "  Height = 1000000000\n"
+                       "end\n";
+    test::TOwned<TForm> form(CreateFormFromText<TForm>(nullptr, text, "huge.dfm"));
+    form->Handle();
+    EXPECT_EQ(form->Width(), 32767);
+    EXPECT_EQ(form->Height(), 32767);
+    EXPECT_EQ(form->Left(), -32767);
+}
+
+} // namespace
+} // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+// A dialog-bordered form that, like the titled forms, drops the dialog frame while its window
+// is being made: it keeps a thin border and loses the system caption.
+class TNoCaptionForm : public TForm {
+public:
+    using TForm::TForm;
+    void Dispatch(TMessage& m) override {
+        if (m.Msg == WM_NCCREATE) {
+            TForm::Dispatch(m);
+            uint32_t style = uint32_t(GetWindowLong(WindowHandle(), GWL_STYLE));
+            SetWindowLong(WindowHandle(), GWL_STYLE, int32_t(style & ~uint32_t(WS_DLGFRAME)));
+            return;
+        }
+        TForm::Dispatch(m);
+    }
+};
+
+TEST(Frames, StylesChangedWhileTheWindowIsMadeDecideItsFrame) {
+    auto plain = test::NewForm<TForm>();
+    plain->SetBorderStyle(bsDialog);
+    plain->SetBounds(0, 0, 200, 100);
+    plain->Handle();
+    auto changed = test::NewForm<TNoCaptionForm>();
+    changed->SetBorderStyle(bsDialog);
+    changed->SetBounds(0, 0, 200, 100);
+    changed->Handle();
+    EXPECT_EQ(plain->Height() - plain->ClientHeight(), 3 + GetSystemMetrics(SM_CYCAPTION) + 3);
+    EXPECT_EQ(changed->Height() - changed->ClientHeight(), 6);
+    EXPECT_EQ(changed->Width() - changed->ClientWidth(), 6);
+}
+
+class TRecordingMenu : public TPopupMenuBase {
+public:
+    using TPopupMenuBase::TPopupMenuBase;
+    std::vector<TPoint> Shown;
+    void Popup(int x, int y) override { Shown.push_back({x, y}); }
+};
+
+TEST(Frames, ARightClickPopsUpTheControlsMenuWhereTheMouseIs) {
+    test::TOwned<TFrameForm> form(CreateNewForm<TFrameForm>(nullptr));
+    auto* menu = new TRecordingMenu(form.get());
+    auto* button = new TButton(form.get());
+    button->SetName("Button");
+    button->SetBounds(50, 50, 80, 25);
+    button->SetParent(form.get());
+    button->SetPopupMenu(menu);
+    TScriptedUser user;
+    user.Expect("FrameForm", [&](TScriptActor& u) {
+        u.ClickAt("Button", 10, 5, mbRight);
+        menu->SetAutoPopup(false);
+        u.ClickAt("Button", 10, 5, mbRight); // no automatic popup now
+        u.Form().SetModalResult(mrOk);
+    });
+    form->ShowModal();
+    ASSERT_EQ(menu->Shown.size(), 1u);
+    EXPECT_EQ(menu->Shown[0], button->ClientToScreen({10, 5}));
+    EXPECT_EQ(menu->PopupComponent(), button);
+    Free(menu);
+    EXPECT_EQ(button->PopupMenu(), nullptr);
+}
+
+} // namespace
+} // namespace ui::testing
