@@ -34,8 +34,9 @@ void TMColumnsGrid::EndLayout() {
         return;
     if (layoutLock_ == 1) {
         // The columns' own notification on closing the bracket arrives while the lock is still
-        // held, so the layout is computed once.
-        LayoutChanged();
+        // held, so the layout is computed once; a grid being read computes it when it is done.
+        if (!IsLoading())
+            LayoutChanged();
         columns_->EndUpdate();
     }
     --layoutLock_;

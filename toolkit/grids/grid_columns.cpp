@@ -58,7 +58,8 @@ TMColumn& TMDBGridColumns::Insert(int index) {
 }
 
 TMColumn& TMDBGridColumns::Make(int index, TMColumnClass columnClass) {
-    TMLayoutBracket layout(grid_);
+    // Only the shown columns make up the grid's layout.
+    TMLayoutBracket layout(grid_ && &grid_->Columns() == this ? grid_ : nullptr);
     std::unique_ptr<TMColumn> column = columnClass(*this);
     column->Initialize();
     TMColumn& made = *column;
