@@ -356,6 +356,11 @@ constexpr uint32_t CS_SAVEBITS = 0x0800;
 // Push button styles (the low four bits are the button type).
 constexpr uint32_t BS_PUSHBUTTON = 0x0;
 constexpr uint32_t BS_DEFPUSHBUTTON = 0x1;
+constexpr uint32_t BS_CHECKBOX = 0x2;
+constexpr uint32_t BS_AUTOCHECKBOX = 0x3;
+constexpr uint32_t BS_RADIOBUTTON = 0x4;
+constexpr uint32_t BS_3STATE = 0x5;
+constexpr uint32_t BS_AUTORADIOBUTTON = 0x9;
 constexpr uint32_t BS_OWNERDRAW = 0xB;
 constexpr uint32_t BS_TYPEMASK = 0xF;
 // GetWindowLong/SetWindowLong indexes.

@@ -10,6 +10,16 @@ namespace ui {
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {}
 
+void TButtonControl::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (ButtonType() == BS_OWNERDRAW && Parent() && Parent()->HandleAllocated()) {
+        TMeasureItemStruct measure;
+        measure.CtlType = ODT_BUTTON;
+        measure.CtlID = UINT(WindowHandle());
+        SendMessage(Parent()->WindowHandle(), WM_MEASUREITEM, WindowHandle(), LPARAM(&measure));
+    }
+}
+
 void TButtonControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_LBUTTONDOWN:
@@ -55,23 +65,19 @@ void TButton::SetDefault(bool value) {
 void TButton::CreateParams(TCreateParams& params) {
     TButtonControl::CreateParams(params);
     params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    params.WinClassName = "BUTTON";
 }
 
 void TButton::CreateWnd() {
     TButtonControl::CreateWnd();
     active_ = default_;
-    if ((ButtonType() == BS_OWNERDRAW) && Parent() && Parent()->HandleAllocated()) {
-        TMeasureItemStruct measure;
-        measure.CtlType = ODT_BUTTON;
-        measure.CtlID = UINT(WindowHandle());
-        SendMessage(Parent()->WindowHandle(), WM_MEASUREITEM, WindowHandle(), LPARAM(&measure));
-    }
 }
 
-uint32_t TButton::ButtonType() {
-    return HandleAllocated() ? uint32_t(GetWindowLong(WindowHandle(), GWL_STYLE)) & BS_TYPEMASK
-                             : (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+uint32_t TButtonControl::ButtonType() {
+    if (HandleAllocated())
+        return uint32_t(GetWindowLong(WindowHandle(), GWL_STYLE)) & BS_TYPEMASK;
+    TCreateParams params;
+    CreateParams(params);
+    return params.Style & BS_TYPEMASK;
 }
 
 void TButton::SetButtonStyle(bool isDefault) {
@@ -121,14 +127,14 @@ void TButton::Dispatch(TMessage& m) {
     TButtonControl::Dispatch(m);
 }
 
-void TButton::SetPushed(bool value) {
+void TButtonControl::SetPushed(bool value) {
     if (pushed_ == value)
         return;
     pushed_ = value;
     Invalidate();
 }
 
-void TButton::NotifyParent(uint16_t code) {
+void TButtonControl::NotifyParent(uint16_t code) {
     if (!Parent() || !Parent()->HandleAllocated())
         return;
     HWND self = WindowHandle();
@@ -138,13 +144,20 @@ void TButton::NotifyParent(uint16_t code) {
 
 // The button window class: pushing and releasing with the mouse and the space bar, the click
 // notification to the parent, the default look and the owner-draw request.
-void TButton::CallDefaultWindowProc(TMessage& m) {
+void TButtonControl::CallDefaultWindowProc(TMessage& m) {
     HWND self = WindowHandle();
     switch (m.Msg) {
-    case WM_GETDLGCODE:
-        m.Result = DLGC_BUTTON |
-                   (ButtonType() == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_GETDLGCODE: {
+        uint32_t type = ButtonType();
+        m.Result = DLGC_BUTTON;
+        if (type == BS_DEFPUSHBUTTON)
+            m.Result |= DLGC_DEFPUSHBUTTON;
+        else if (type == BS_PUSHBUTTON || type == BS_OWNERDRAW)
+            m.Result |= DLGC_UNDEFPUSHBUTTON;
+        else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
+            m.Result |= DLGC_RADIOBUTTON;
         return;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         doubleClicked_ = m.Msg == WM_LBUTTONDBLCLK;
@@ -236,16 +249,16 @@ void TButton::CallDefaultWindowProc(TMessage& m) {
         return;
     }
     case WM_SETTEXT:
-        TButtonControl::CallDefaultWindowProc(m);
+        TWinControl::CallDefaultWindowProc(m);
         Invalidate();
         return;
     default:
         break;
     }
-    TButtonControl::CallDefaultWindowProc(m);
+    TWinControl::CallDefaultWindowProc(m);
 }
 
-void TButton::PaintButton(HDC dc) {
+void TButtonControl::PaintButton(HDC dc) {
     if (ButtonType() == BS_OWNERDRAW) {
         TDrawItemStruct item;
         item.CtlType = ODT_BUTTON;
@@ -260,10 +273,10 @@ void TButton::PaintButton(HDC dc) {
             SendMessage(Parent()->WindowHandle(), WM_DRAWITEM, item.CtlID, LPARAM(&item));
         return;
     }
-    PaintStandardFace(*dc);
+    PaintFace(*dc);
 }
 
-void TButton::PaintStandardFace(TCanvas& canvas) {
+void TButton::PaintFace(TCanvas& canvas) {
     TRect r = ClientRect();
     bool isDefault = ButtonType() == BS_DEFPUSHBUTTON;
     canvas.Pen().SetStyle(psSolid);
@@ -273,7 +286,7 @@ void TButton::PaintStandardFace(TCanvas& canvas) {
         canvas.FrameRect(r);
         r = InflateRect(r, -1, -1);
     }
-    if (pushed_) {
+    if (Pushed()) {
         canvas.Brush().SetColor(clBtnShadow);
         canvas.FrameRect(r);
         r = InflateRect(r, -1, -1);
@@ -283,7 +296,7 @@ void TButton::PaintStandardFace(TCanvas& canvas) {
         DrawEdge(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
     }
     TRect text = r;
-    if (pushed_)
+    if (Pushed())
         text = OffsetRect(text, 1, 1);
     canvas.SetFont(Font());
     canvas.Brush().SetStyle(bsClear);
