@@ -22,6 +22,10 @@ TRect TScreen::WorkAreaRect() const {
     return ::ui::WorkAreaRect();
 }
 
+int TScreen::ColorDepth() const {
+    return ScreenColorDepth();
+}
+
 void TScreen::SetSize(int width, int height) {
     SetScreenGeometry({0, 0, width, height}, {0, 0, width, height});
 }

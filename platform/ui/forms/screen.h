@@ -19,6 +19,8 @@ public:
     int Width() const;
     int Height() const;
     int PixelsPerInch() const { return pixelsPerInch_; }
+    // Bits per pixel of the display.
+    int ColorDepth() const;
     TRect WorkAreaRect() const;
     // Tests give the screen the size they depend on (the work area is the whole screen).
     void SetSize(int width, int height);

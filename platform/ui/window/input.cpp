@@ -342,9 +342,11 @@ void Mouse(TWindowWidget* widget, QMouseEvent* event, TMouseAction action) {
             bool press = action == TMouseAction::Press || action == TMouseAction::DoubleClick;
             HWND top = GetAncestorRoot(target);
             if (press && top != GetActiveWindow()) {
-                SendMessage(target, WM_MOUSEACTIVATE, top,
-                            MakeLParam(int(hit), int(clientMessage)));
-                SetActiveWindow(top);
+                LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, top,
+                                             MakeLParam(int(hit), int(clientMessage)));
+                // MA_NOACTIVATE: a drop-down list is clicked without taking the activation.
+                if (answer != 3)
+                    SetActiveWindow(top);
             }
             if (!wm::Find(target))
                 return;

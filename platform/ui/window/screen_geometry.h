@@ -9,6 +9,8 @@ TRect ScreenRect();
 TRect WorkAreaRect();
 void SetScreenGeometry(const TRect& screen, const TRect& workArea);
 void ResetScreenGeometry();
+// Bits per pixel of the screen (what decides between the full-colour and the low-colour look).
+int ScreenColorDepth();
 // A TCursor shown over every window (0 removes it).
 void SetOverrideCursor(int cursor);
 

@@ -100,6 +100,11 @@ void ResetScreenGeometry() {
     Override() = {};
 }
 
+int ScreenColorDepth() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 32;
+}
+
 int GetSystemMetrics(int index) {
     TRect screen = ScreenRect();
     switch (index) {

@@ -251,3 +251,21 @@ TEST(Frames, ARightClickPopsUpTheControlsMenuWhereTheMouseIs) {
 
 } // namespace
 } // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+TEST(Frames, TheScreenReportsItsSizeDepthAndDensity) {
+    {
+        test::TScreenSize screen(1024, 768);
+        EXPECT_EQ(Screen()->Width(), 1024);
+        EXPECT_EQ(Screen()->Height(), 768);
+        EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+        EXPECT_EQ(Screen()->WorkAreaRect(), (TRect{0, 0, 1024, 768}));
+    }
+    EXPECT_EQ(Screen()->PixelsPerInch(), 96);
+    EXPECT_GT(Screen()->ColorDepth(), 8);
+}
+
+} // namespace
+} // namespace ui::testing
