@@ -163,9 +163,8 @@ TPoint TControl::ClientOrigin() {
 void TControl::SetAlign(TAlign value) {
     if (align_ == value)
         return;
-    TAlign old = align_;
     align_ = value;
-    anchors_ = AnchorsDefault;
+    // An aligned control is anchored to the sides it is aligned to.
     switch (value) {
     case alTop:
         anchors_ = akLeft | akTop | akRight;
@@ -183,10 +182,8 @@ void TControl::SetAlign(TAlign value) {
         anchors_ = akLeft | akTop | akRight | akBottom;
         break;
     default:
+        anchors_ = AnchorsDefault;
         break;
-    }
-    if (!InState(csLoading) && old != alNone && value == alNone) {
-        // A control that stops being aligned keeps the size it had before.
     }
     RequestAlign();
 }

@@ -21,8 +21,7 @@ struct TInputState {
     bool RightButton = false;
     bool MiddleButton = false;
     TPoint Cursor;
-    // The character of the key event being handled, for TranslateMessage.
-    std::optional<char> PendingChar;
+    // A key-down of the key event being handled asked for its character (TranslateMessage).
     bool CharRequested = false;
     TMsg CharSource;
 };

@@ -112,12 +112,6 @@ LRESULT DispatchMessage(const TMsg& msg) {
     return SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
-void DeliverPostedMessages() {
-    size_t waiting = Pump().Queue.size();
-    for (size_t i = 0; i < waiting && !Pump().Queue.empty(); ++i)
-        Pump().DeliverOne();
-}
-
 void SetExceptionHandler(std::function<void(std::exception_ptr)> handler) {
     ExceptionHandler() = std::move(handler);
 }

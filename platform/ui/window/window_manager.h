@@ -67,8 +67,6 @@ LRESULT DispatchMessage(const TMsg& msg);
 // A key-down of the input event being handled produces its character message (WM_CHAR or
 // WM_SYSCHAR), processed as soon as the key-down's processing returns.
 void TranslateMessage(const TMsg& msg);
-// Processes the posted messages that are waiting, without waiting for more.
-void DeliverPostedMessages();
 // Hooks of the component library: errors that leave a handler, and every mouse movement (for
 // the mouse-enter and mouse-leave notifications of windowless controls).
 void SetExceptionHandler(std::function<void(std::exception_ptr)> handler);
