@@ -1,6 +1,8 @@
 #include "toolkit/grids/column.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "toolkit/grids/columns_grid.h"
@@ -141,13 +143,15 @@ int TMColumn::MeasuredWidth() const {
         canvas = &screen.emplace();
     const ui::TFont saved = canvas->Font();
     canvas->SetFont(Font());
-    int width = (canvas->TextWidth("0") - kOverhang) * field->DisplayWidth() + kOverhang + 4;
+    // Counted wide: a field may ask for any number of characters.
+    int64_t width =
+        int64_t(canvas->TextWidth("0") - kOverhang) * field->DisplayWidth() + kOverhang + 4;
     if (grid->ShowsTitles()) {
         canvas->SetFont(title_->Font());
-        width = std::max(width, canvas->TextWidth(title_->Caption()) + 4);
+        width = std::max<int64_t>(width, int64_t(canvas->TextWidth(title_->Caption())) + 4);
     }
     canvas->SetFont(saved);
-    return width;
+    return int(std::min<int64_t>(width, std::numeric_limits<int>::max()));
 }
 
 int TMColumn::DefaultWidth() const {

@@ -1,5 +1,7 @@
 #include "toolkit/grids/passthrough_column.h"
 
+#include <cstdint>
+
 #include "toolkit/grids/columns_grid.h"
 
 namespace Colgrid {
@@ -63,7 +65,7 @@ void TMPassthroughColumn::SetWidth(int value) {
             canvas->SetFont(saved);
             // A font without a character width gives no display width to compute.
             if (average > 0)
-                field->SetDisplayWidth((value + average / 2 - 3) / average);
+                field->SetDisplayWidth(int((int64_t(value) + average / 2 - 3) / average));
         }
     }
     if (grid && grid->LayoutFromDataset() && !AssignedValues().Contains(cvWidth))

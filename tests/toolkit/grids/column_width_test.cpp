@@ -2,6 +2,8 @@
 // narrower than its title when titles are shown.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "fake_grid.h"
 #include "platform/ui/graphics/canvas.h"
 
@@ -53,6 +55,10 @@ TEST(ColumnWidth, GrowsWithTheFieldsDisplayWidthInTheColumnsFont) {
     g.grid.window = true;
     EXPECT_EQ(column.Width(), bigDigit * 30 + 4);
     EXPECT_TRUE(g.grid.canvas.Font() == ui::TFont()) << "the grid's canvas font is given back";
+
+    // A field that asks for more characters than a width can hold gets the widest column.
+    g.dataSet.FieldByName("Denumire").SetDisplayWidth(std::numeric_limits<int>::max());
+    EXPECT_EQ(column.Width(), std::numeric_limits<int>::max());
 }
 
 TEST(ColumnWidth, WithoutAFieldTheGridsDefaultColumnWidth) {
