@@ -13,6 +13,7 @@
 #include "platform/html/browser_input_gate.h"
 #include "platform/html/link_target.h"
 #include "platform/html/page_document.h"
+#include "platform/html/page_forms.h"
 #include "platform/sys/errors.h"
 #include "platform/sys/prefix.h"
 #include "platform/ui/core/exceptions.h"
@@ -63,6 +64,7 @@ struct TFrameViewer::TImpl {
     QPointer<QTextBrowser> browser;
     std::unique_ptr<TBrowserInputGate> gate;
     std::string pendingAnchor; // scrolled to once the browser exists
+    std::vector<TPageForm> forms;
 };
 
 TFrameViewer::TFrameViewer(ui::TComponent* owner)
@@ -268,7 +270,9 @@ void TFrameViewer::ShowPage(const std::string& name, const std::string& fragment
         history_.push_back(currentFile_);
         SetHistoryMaxCount(historyMaxCount_);
     }
-    impl_->source = DecodePage(bytes);
+    std::string page = DecodePage(bytes).toStdString();
+    impl_->forms = PrepareForms(page);
+    impl_->source = QString::fromStdString(page);
     impl_->document.SetPageFile(name);
     LayOut();
     currentFile_ = name;
@@ -283,6 +287,17 @@ void TFrameViewer::ShowPage(const std::string& name, const std::string& fragment
 }
 
 bool TFrameViewer::FollowLink(const std::string& href) {
+    if (auto index = SubmitLinkForm(href)) {
+        if (*index >= impl_->forms.size())
+            return false;
+        const TPageForm& form = impl_->forms[*index];
+        ui::TStrings results;
+        for (const std::string& field : form.Fields)
+            results.Add(field);
+        if (OnFormSubmit)
+            OnFormSubmit(this, form.Action, form.Target, form.EncType, form.Method, results);
+        return true;
+    }
     auto target = ResolveLink(currentFile_, href);
     if (!target)
         return false;

@@ -71,7 +71,8 @@ public:
     std::string FontFamilyAt(const std::string& text) const;
 
     // Follows a link of the page as a click does: a local page is loaded (and remembered in the
-    // history), an anchor is scrolled to; other links are ignored. True when followed.
+    // history), an anchor is scrolled to, a form's submit button reports the form through
+    // OnFormSubmit and changes nothing else; other links are ignored. True when followed.
     bool FollowLink(const std::string& href);
 
     TFormSubmitEvent OnFormSubmit;

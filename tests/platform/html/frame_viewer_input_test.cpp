@@ -85,3 +85,38 @@ TEST(FrameViewerInput, ALinkClickFollowsTheLinkOnlyWhileTheViewerTakesInput) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FrameViewerInput, ASubmitClickReportsTheFormAndChangesNothingElse) {
+    kxtest::TempPrefix prefix;
+    prefix.Write(prefix.C("Help/Start.htm"),
+                 "<html><head><title>Start</title></head><body><form action=\"send.htm\" "
+                 "method=post><input type=hidden name=ver value=851.1>"
+                 "<input type=submit value=Trimite></form></body></html>");
+    prefix.Write(prefix.C("Help/send.htm"), "<html><head><title>Sent</title></head></html>");
+    auto form = ui::test::NewForm<ui::TForm>();
+    form->SetBounds(0, 0, 400, 300);
+    auto* viewer = new TFrameViewer(form.get());
+    viewer->SetParent(form.get());
+    viewer->SetAlign(ui::alClient);
+    std::vector<std::string> submitted;
+    viewer->OnFormSubmit = [&](ui::TObject* sender, const std::string& action, const std::string&,
+                               const std::string&, const std::string& method,
+                               const ui::TStrings& results) {
+        EXPECT_EQ(sender, viewer);
+        submitted.push_back(method + " " + action);
+        for (int i = 0; i < results.Count(); ++i)
+            submitted.push_back(results.Strings(i));
+    };
+    form->Show();
+    viewer->LoadFromFile(kPage);
+    auto button = FindLink(*viewer);
+    ASSERT_TRUE(button);
+    ClickLikeAUser(*viewer, *button);
+    EXPECT_EQ(submitted, (std::vector<std::string>{"post send.htm", "ver=851.1"}));
+    EXPECT_EQ(viewer->DocumentTitle(), "Start");
+    EXPECT_EQ(viewer->CurrentFile(), kPage);
+}
+
+} // namespace
