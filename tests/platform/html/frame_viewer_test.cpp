@@ -173,19 +173,83 @@ int CountPixels(ui::TBitmap& picture, ui::TColorRef rgb) {
 
 TEST(FrameViewer, RendersThePageIntoItsWindowOffscreen) {
     TPages pages;
+    struct TCase {
+        const char* name;
+        ui::TBorderStyle border;
+        bool changedWhileShown; // the window is made again with the page in it
+    };
+    const TCase cases[] = {
+        {"no border", ui::bsNone, false},
+        {"border set while shown", ui::bsSingle, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TViewerOnForm on;
+        on.viewer->SetBorderStyle(c.changedWhileShown ? ui::bsNone : c.border);
+        on.form->Show();
+        on.viewer->LoadFromFile(kPage);
+        if (c.changedWhileShown) {
+            ui::test::Picture(*on.viewer);
+            on.viewer->SetBorderStyle(c.border);
+        }
+        ui::TBitmap picture = ui::test::Picture(*on.viewer);
+        if (const char* folder = std::getenv("KX_PICTURES"))
+            picture.SaveToFile(std::string(folder) + "/frame_viewer_" + std::to_string(c.border) +
+                               ".png");
+        ASSERT_EQ(picture.Width(), on.viewer->Width());
+        ASSERT_EQ(picture.Height(), on.viewer->Height());
+        // The table's background, the page's window colour and dark text are all on screen.
+        EXPECT_GT(CountPixels(picture, 0xFFE0E0), 500);
+        EXPECT_GT(CountPixels(picture, ui::ColorToRGB(ui::clWindow)), picture.Width() * 100);
+        EXPECT_GT(CountPixels(picture, 0x000000), 100);
+        // A single border is the sunken client edge around the page.
+        bool framed =
+            ui::TColorRef(picture.Canvas().Pixel(0, 0)) == ui::ColorToRGB(ui::clBtnShadow);
+        EXPECT_EQ(framed, c.border == ui::bsSingle);
+    }
+}
+
+TEST(FrameViewer, ShowsImagesBesideThePageAndFetchesNoOthers) {
+    TPages pages;
+    ui::TBitmap square;
+    square.SetSize(24, 24);
+    square.Canvas().Brush().SetColor(0x40C020);
+    square.Canvas().FillRect({0, 0, 24, 24});
+    std::filesystem::create_directories(pages.prefix.C("Help/img"));
+    square.SaveToFile(pages.prefix.C("Help/img/square.png").string());
+    pages.prefix.Write(pages.prefix.C("Help/Page.htm"),
+                       "<html><body><img src=\"IMG/Square.png\"><img src=\"/Help/img/square.png\">"
+                       "<img src=\"http://127.0.0.1:9/square.png\"></body></html>");
     TViewerOnForm on;
     on.viewer->SetBorderStyle(ui::bsNone);
     on.form->Show();
-    on.viewer->LoadFromFile(kPage);
+    on.viewer->LoadFromFile("C:\\Help\\Page.htm");
     ui::TBitmap picture = ui::test::Picture(*on.viewer);
-    if (const char* folder = std::getenv("KX_PICTURES"))
-        picture.SaveToFile(std::string(folder) + "/frame_viewer.png");
-    ASSERT_EQ(picture.Width(), on.viewer->Width());
-    ASSERT_EQ(picture.Height(), on.viewer->Height());
-    // The table's background, the page's window colour and dark text are all on screen.
-    EXPECT_GT(CountPixels(picture, 0xFFE0E0), 500);
-    EXPECT_GT(CountPixels(picture, ui::ColorToRGB(ui::clWindow)), picture.Width() * 100);
-    EXPECT_GT(CountPixels(picture, 0x000000), 100);
+    EXPECT_EQ(CountPixels(picture, 0x40C020), 2 * 24 * 24);
+}
+
+TEST(FrameViewer, DecodesPagesByTheirCharacterSet) {
+    TPages pages;
+    struct TCase {
+        const char* name;
+        std::string bytes;
+        const char* title; // UTF-8
+    };
+    const TCase cases[] = {
+        {"central european code page",
+         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=windows-1250\"><title>Instruc\xFEiuni noi \xE3</title></head></html>",
+         "Instruc\xC5\xA3iuni noi \xC4\x83"},
+        {"UTF-8 without a meta tag", "<title>Instruc\xC8\x9Biuni</title>", "Instruc\xC8\x9Biuni"},
+        {"western bytes without a meta tag", "<title>Caf\xE9</title>", "Caf\xC3\xA9"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        pages.prefix.Write(pages.prefix.C("Help/Coded.htm"), c.bytes);
+        TViewerOnForm on;
+        on.viewer->LoadFromFile("C:\\Help\\Coded.htm");
+        EXPECT_EQ(on.viewer->DocumentTitle(), c.title);
+    }
 }
 
 } // namespace
