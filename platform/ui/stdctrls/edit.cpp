@@ -8,7 +8,8 @@ namespace ui {
 TCustomEdit::TCustomEdit(TComponent* owner) : TCustomEdit(owner, false) {}
 
 TCustomEdit::TCustomEdit(TComponent* owner, bool multiLine)
-    : TWinControl(owner), editor_(std::make_unique<TTextEditor>(multiLine)) {
+    : TWinControl(owner), editor_(std::make_unique<TTextEditor>(multiLine)),
+      input_(*this, *editor_) {
     controlStyle_ = csClickEvents | csSetCaption | csDoubleClicks | csFixedHeight;
     SetBounds(Left(), Top(), 121, 25);
     SetTabStop(true);
@@ -137,44 +138,9 @@ void TCustomEdit::Change() {
 }
 
 void TCustomEdit::DoEnter() {
-    if (autoSelect_ && !mouseDown_)
+    if (autoSelect_ && !input_.MouseDown())
         SelectAll();
     TWinControl::DoEnter();
-}
-
-void TCustomEdit::PaintWindow(HDC dc) {
-    editor_->Paint(*dc, 0, 0);
-}
-
-bool TCustomEdit::HandleMouse(TMessage& m) {
-    TPoint p = PointFromLParam(m.LParam);
-    TShiftState shift = KeysToShiftState(m.WParam);
-    switch (m.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        mouseDown_ = true;
-        if (CanFocus() && !Focused())
-            SetFocus();
-        SetCapture(WindowHandle());
-        editor_->MousePress(p.X, p.Y, shift, m.Msg == WM_LBUTTONDBLCLK);
-        break;
-    case WM_MOUSEMOVE:
-        if (!mouseDown_)
-            return true;
-        editor_->MouseMove(p.X, p.Y, shift);
-        break;
-    case WM_LBUTTONUP:
-        if (!mouseDown_)
-            return true;
-        mouseDown_ = false;
-        ReleaseCapture();
-        editor_->MouseRelease(p.X, p.Y, shift);
-        break;
-    default:
-        return false;
-    }
-    Invalidate();
-    return true;
 }
 
 void TCustomEdit::CallDefaultWindowProc(TMessage& m) {
@@ -182,35 +148,29 @@ void TCustomEdit::CallDefaultWindowProc(TMessage& m) {
     case WM_GETDLGCODE:
         m.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
         return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        editor_->SetFocused(m.Msg == WM_SETFOCUS);
-        Invalidate();
-        break;
-    case WM_KEYDOWN:
-        if (editor_->KeyDown(uint16_t(m.WParam), KeyDataToShiftState(m.LParam))) {
-            Invalidate();
-            return;
-        }
-        break;
-    case WM_CHAR:
-        if (editor_->Char(uint8_t(m.WParam))) {
-            Invalidate();
-            return;
-        }
-        break;
     case WM_SETTEXT: {
         const char* text = reinterpret_cast<const char*>(m.LParam);
         editor_->SetText(text ? text : "");
         m.Result = 1;
         return;
     }
+    case WM_PAINT: {
+        // The edit window class paints its text through the editor.
+        HDC dc = reinterpret_cast<HDC>(m.WParam);
+        TPaintStruct paint;
+        if (!dc)
+            dc = BeginPaint(WindowHandle(), paint);
+        if (dc)
+            editor_->Paint(*dc, 0, 0);
+        if (!m.WParam)
+            EndPaint(WindowHandle(), paint);
+        return;
+    }
     default:
-        if (HandleMouse(m))
-            return;
         break;
     }
-    TWinControl::CallDefaultWindowProc(m);
+    if (!input_.Handle(m))
+        TWinControl::CallDefaultWindowProc(m);
 }
 
 void TCustomEdit::Dispatch(TMessage& m) {
@@ -220,6 +180,9 @@ void TCustomEdit::Dispatch(TMessage& m) {
         TWinControl::Dispatch(m);
         if (editor_->Text() != Text())
             editor_->SetText(Text());
+        // A text beyond MaxLength is cut by the editor: the control keeps what it shows.
+        if (editor_->Text() != Text())
+            StoreText(editor_->Text());
         modified_ = false;
         Invalidate();
         Change();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/ui/controls/win_control.h"
+#include "platform/ui/stdctrls/editor_input.h"
 #include "platform/ui/stdctrls/text_editor.h"
 
 namespace ui {
@@ -52,7 +53,6 @@ protected:
     TCustomEdit(TComponent* owner, bool multiLine);
     void CreateParams(TCreateParams& params) override;
     void CallDefaultWindowProc(TMessage& message) override;
-    void PaintWindow(HDC dc) override;
     void DoEnter() override;
     void Loaded() override;
     virtual void Change();
@@ -64,9 +64,9 @@ protected:
 private:
     void EditorChanged();
     void UpdateLook();
-    bool HandleMouse(TMessage& message);
 
     std::unique_ptr<TTextEditor> editor_;
+    TEditorInput input_;
     bool autoSize_ = true;
     bool autoSelect_ = true;
     TBorderStyle borderStyle_ = bsSingle;
@@ -75,7 +75,6 @@ private:
     int maxLength_ = 0;
     char passwordChar_ = 0;
     bool modified_ = false;
-    bool mouseDown_ = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -1,5 +1,7 @@
 #include "platform/ui/stdctrls/text_editor.h"
 
+#include <limits>
+
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -122,6 +124,7 @@ TTextEditor::TTextEditor(bool multiLine) : d_(std::make_unique<Impl>()) {
     } else {
         d_->line = std::make_unique<QLineEdit>();
         d_->line->setFrame(false);
+        d_->line->setMaxLength(std::numeric_limits<int>::max());
         d_->line->setTextMargins(1, 0, 1, 0);
         QObject::connect(d_->line.get(), &QLineEdit::textChanged, [this] {
             if (!d_->silent && OnChange)
@@ -230,7 +233,7 @@ void TTextEditor::SetAlignment(TAlignment value) {
 void TTextEditor::SetMaxLength(int value) {
     d_->maxLength = std::max(value, 0);
     if (d_->line)
-        d_->line->setMaxLength(d_->maxLength > 0 ? d_->maxLength : 32767);
+        d_->line->setMaxLength(d_->maxLength > 0 ? d_->maxLength : std::numeric_limits<int>::max());
 }
 
 void TTextEditor::SetPasswordChar(char value) {
@@ -345,9 +348,14 @@ void TTextEditor::Paint(TCanvas& canvas, int x, int y) {
     QPainter* painter = canvas.Painter();
     if (!painter)
         return;
+    // The editor draws on an image of its own first: it never paints through a painter that
+    // the window system has open on another widget's pixels.
+    QWidget* widget = d_->Widget();
+    QImage image(widget->size(), QImage::Format_RGB32);
+    image.fill(widget->palette().color(QPalette::Base));
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     TPoint origin = canvas.WindowOrg();
-    d_->Widget()->render(painter, QPoint(x + origin.X, y + origin.Y), QRegion(),
-                         QWidget::DrawChildren);
+    painter->drawImage(QPoint(x + origin.X, y + origin.Y), image);
 }
 
 } // namespace ui

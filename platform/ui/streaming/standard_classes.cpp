@@ -4,8 +4,17 @@
 #include "platform/ui/components/timer.h"
 #include "platform/ui/core/string_list.h"
 #include "platform/ui/forms/form.h"
+#include "platform/ui/stdctrls/bevel.h"
 #include "platform/ui/stdctrls/button.h"
+#include "platform/ui/stdctrls/combo_box.h"
+#include "platform/ui/stdctrls/drive_combo_box.h"
+#include "platform/ui/stdctrls/edit.h"
+#include "platform/ui/stdctrls/folder_list_box.h"
+#include "platform/ui/stdctrls/gauge.h"
+#include "platform/ui/stdctrls/group_box.h"
+#include "platform/ui/stdctrls/image.h"
 #include "platform/ui/stdctrls/label.h"
+#include "platform/ui/stdctrls/memo.h"
 #include "platform/ui/stdctrls/panel.h"
 #include "platform/ui/streaming/class_builder.h"
 
@@ -122,6 +131,44 @@ const TEnumNames& PanelBevelNames() {
     return names;
 }
 
+const TEnumNames& GaugeKindNames() {
+    static const TEnumNames names = {{"gkText", gkText},
+                                     {"gkHorizontalBar", gkHorizontalBar},
+                                     {"gkVerticalBar", gkVerticalBar},
+                                     {"gkPie", gkPie},
+                                     {"gkNeedle", gkNeedle}};
+    return names;
+}
+const TEnumNames& BevelShapeNames() {
+    static const TEnumNames names = {{"bsBox", bsBox},           {"bsFrame", bsFrame},
+                                     {"bsTopLine", bsTopLine},   {"bsBottomLine", bsBottomLine},
+                                     {"bsLeftLine", bsLeftLine}, {"bsRightLine", bsRightLine},
+                                     {"bsSpacer", bsSpacer}};
+    return names;
+}
+const TEnumNames& BevelStyleNames() {
+    static const TEnumNames names = {{"bsLowered", bsLowered}, {"bsRaised", bsRaised}};
+    return names;
+}
+
+const TEnumNames& ScrollStyleNames() {
+    static const TEnumNames names = {{"ssNone", ssNone},
+                                     {"ssHorizontal", ssHorizontal},
+                                     {"ssVertical", ssVertical},
+                                     {"ssBoth", ssBoth}};
+    return names;
+}
+const TEnumNames& ComboStyleNames() {
+    static const TEnumNames names = {
+        {"csDropDown", csDropDown}, {"csSimple", csSimple}, {"csDropDownList", csDropDownList}};
+    return names;
+}
+const TEnumNames& ListBoxStyleNames() {
+    static const TEnumNames names = {{"lbStandard", lbStandard},
+                                     {"lbOwnerDrawFixed", lbOwnerDrawFixed}};
+    return names;
+}
+
 // A value written either as a number or as one of the named constants.
 int IntOrName(TReadContext& c, const TFormTextValue& v, const TEnumNames& names,
               const std::string& typeName) {
@@ -147,6 +194,14 @@ void RegisterValueClasses() {
         .Int("MinHeight", [](TSizeConstraints& s, int v) { s.SetMinHeight(v); })
         .Int("MaxWidth", [](TSizeConstraints& s, int v) { s.SetMaxWidth(v); })
         .Int("MaxHeight", [](TSizeConstraints& s, int v) { s.SetMaxHeight(v); });
+    RegisterValueClass<TPicture>("TPicture")
+        .Binary("Data", [](TPicture& p, const std::vector<uint8_t>& v, TReadContext& c) {
+            try {
+                LoadStoredPictureData(p, v, "Picture.Data");
+            } catch (const EInvalidGraphic& e) {
+                c.Fail(e.what());
+            }
+        });
     RegisterValueClass<TStrings>("TStrings")
         .Custom("Strings", [](TStrings& s, const TFormTextValue& v, TReadContext& c) {
             s.Assign(c.StringList(v));
@@ -280,6 +335,83 @@ void RegisterStandardControls() {
               [](TCustomPanel& p, int v) { p.SetBorderStyle(TBorderStyle(v)); })
         .Bool("FullRepaint", [](TCustomPanel& p, bool v) { p.SetFullRepaint(v); });
     RegisterComponentClass<TPanel, TCustomPanel>("TPanel");
+    RegisterComponentClass<TGauge, TGraphicControl>("TGauge")
+        .Enum("Kind", GaugeKindNames(), "TGaugeKind",
+              [](TGauge& g, int v) { g.SetKind(TGaugeKind(v)); })
+        .Int("MinValue", [](TGauge& g, int v) { g.SetMinValue(v); })
+        .Int("MaxValue", [](TGauge& g, int v) { g.SetMaxValue(v); })
+        .Int("Progress", [](TGauge& g, int v) { g.SetProgress(v); })
+        .Color("ForeColor", [](TGauge& g, TColor v) { g.SetForeColor(v); })
+        .Color("BackColor", [](TGauge& g, TColor v) { g.SetBackColor(v); })
+        .Enum("BorderStyle", ControlBorderStyleNames(), "TBorderStyle",
+              [](TGauge& g, int v) { g.SetBorderStyle(TBorderStyle(v)); })
+        .Bool("ShowText", [](TGauge& g, bool v) { g.SetShowText(v); });
+    RegisterComponentClass<TBevel, TGraphicControl>("TBevel")
+        .Enum("Shape", BevelShapeNames(), "TBevelShape",
+              [](TBevel& b, int v) { b.SetShape(TBevelShape(v)); })
+        .Enum("Style", BevelStyleNames(), "TBevelStyle",
+              [](TBevel& b, int v) { b.SetStyle(TBevelStyle(v)); });
+    RegisterComponentClass<TImage, TGraphicControl>("TImage")
+        .Object<TPicture>("Picture", [](TImage& i) -> TPicture& { return i.Picture(); })
+        .Bool("AutoSize", [](TImage& i, bool v) { i.SetAutoSize(v); })
+        .Bool("Stretch", [](TImage& i, bool v) { i.SetStretch(v); })
+        .Bool("Center", [](TImage& i, bool v) { i.SetCenter(v); })
+        .Bool("Transparent", [](TImage& i, bool v) { i.SetTransparent(v); });
+    RegisterAbstractClass<TCustomEdit, TWinControl>("TCustomEdit")
+        .Bool("AutoSize", [](TCustomEdit& e, bool v) { e.SetAutoSize(v); })
+        .Bool("AutoSelect", [](TCustomEdit& e, bool v) { e.SetAutoSelect(v); })
+        .Enum("BorderStyle", ControlBorderStyleNames(), "TBorderStyle",
+              [](TCustomEdit& e, int v) { e.SetBorderStyle(TBorderStyle(v)); })
+        .Enum("Alignment", AlignmentNames(), "TAlignment",
+              [](TCustomEdit& e, int v) { e.SetAlignment(TAlignment(v)); })
+        .Bool("ReadOnly", [](TCustomEdit& e, bool v) { e.SetReadOnly(v); })
+        .Int("MaxLength", [](TCustomEdit& e, int v) { e.SetMaxLength(v); })
+        .Custom("PasswordChar",
+                [](TCustomEdit& e, const TFormTextValue& v, TReadContext& c) {
+                    std::string s = c.String(v);
+                    e.SetPasswordChar(s.empty() ? 0 : s[0]);
+                })
+        .Event("OnChange", &TCustomEdit::OnChange);
+    RegisterComponentClass<TEdit, TCustomEdit>("TEdit");
+    RegisterAbstractClass<TCustomMemo, TCustomEdit>("TCustomMemo")
+        .Object<TStrings>("Lines", [](TCustomMemo& m) -> TStrings& { return m.Lines(); })
+        .Enum("ScrollBars", ScrollStyleNames(), "TScrollStyle",
+              [](TCustomMemo& m, int v) { m.SetScrollBars(TScrollStyle(v)); })
+        .Bool("WordWrap", [](TCustomMemo& m, bool v) { m.SetWordWrap(v); })
+        .Bool("WantReturns", [](TCustomMemo& m, bool v) { m.SetWantReturns(v); })
+        .Bool("WantTabs", [](TCustomMemo& m, bool v) { m.SetWantTabs(v); });
+    RegisterComponentClass<TMemo, TCustomMemo>("TMemo");
+    RegisterAbstractClass<TCustomListBox, TCustomControl>("TCustomListBox")
+        .Object<TStrings>("Items", [](TCustomListBox& l) -> TStrings& { return l.Items(); })
+        .Int("ItemHeight", [](TCustomListBox& l, int v) { l.SetItemHeight(v); })
+        .Int("ItemIndex", [](TCustomListBox& l, int v) { l.SetItemIndex(v); })
+        .Enum("Style", ListBoxStyleNames(), "TListBoxStyle",
+              [](TCustomListBox& l, int v) { l.SetStyle(TListBoxStyle(v)); })
+        .Enum("BorderStyle", ControlBorderStyleNames(), "TBorderStyle",
+              [](TCustomListBox& l, int v) { l.SetBorderStyle(TBorderStyle(v)); })
+        .Bool("Sorted", [](TCustomListBox& l, bool v) { l.SetSorted(v); })
+        .Event("OnDrawItem", &TCustomListBox::OnDrawItem);
+    RegisterComponentClass<TListBox, TCustomListBox>("TListBox");
+    RegisterAbstractClass<TCustomComboBox, TCustomControl>("TCustomComboBox")
+        .Object<TStrings>("Items", [](TCustomComboBox& b) -> TStrings& { return b.Items(); })
+        .Int("ItemIndex", [](TCustomComboBox& b, int v) { b.SetItemIndex(v); })
+        .Enum("Style", ComboStyleNames(), "TComboBoxStyle",
+              [](TCustomComboBox& b, int v) { b.SetStyle(TComboBoxStyle(v)); })
+        .Int("DropDownCount", [](TCustomComboBox& b, int v) { b.SetDropDownCount(v); })
+        .Bool("Sorted", [](TCustomComboBox& b, bool v) { b.SetSorted(v); })
+        .Int("MaxLength", [](TCustomComboBox& b, int v) { b.SetMaxLength(v); })
+        .Event("OnChange", &TCustomComboBox::OnChange)
+        .Event("OnDropDown", &TCustomComboBox::OnDropDown)
+        .Event("OnSelect", &TCustomComboBox::OnSelect);
+    RegisterComponentClass<TComboBox, TCustomComboBox>("TComboBox");
+    RegisterComponentClass<TDirectoryListBox, TCustomListBox>("TDirectoryListBox")
+        .String("Directory", [](TDirectoryListBox& d, const std::string& v) { d.SetDirectory(v); })
+        .Event("OnChange", &TDirectoryListBox::OnChange);
+    RegisterComponentClass<TDriveComboBox, TCustomComboBox>("TDriveComboBox")
+        .Reference<TDirectoryListBox>(
+            "DirList", [](TDriveComboBox& d, TDirectoryListBox* v) { d.SetDirList(v); });
+    RegisterAbstractClass<TCustomGroupBox, TCustomControl>("TCustomGroupBox");
+    RegisterComponentClass<TGroupBox, TCustomGroupBox>("TGroupBox");
     RegisterComponentClass<TTimer, TComponent>("TTimer")
         .Bool("Enabled", [](TTimer& t, bool v) { t.SetEnabled(v); })
         .Int("Interval", [](TTimer& t, int v) { t.SetInterval(unsigned(v < 0 ? 0 : v)); })
