@@ -43,10 +43,9 @@ KX_GALLERY_PAGE("standard_controls", [](gallery::TGalleryContext& g) {
     g.Save("stdctrls_combo_focused", *form);
     combo.SetDroppedDown(true);
     g.Save("stdctrls_combo_dropped_form", *form);
-    // The list is a popup window of its own, just below the combo.
-    ui::HWND list = ui::WindowFromPoint(combo.ClientToScreen({4, combo.Height() + 4}));
-    if (ui::TWinControl* listControl = ui::FindControl(list))
-        g.Save("stdctrls_combo_list", *listControl);
+    // The list is a popup window of its own, owned by the combo.
+    if (auto* list = dynamic_cast<ui::TWinControl*>(combo.Components(0)))
+        g.Save("stdctrls_combo_list", *list);
     combo.SetDroppedDown(false);
 
     auto& ok = Named<ui::TWinControl>(*form, "OkButton");
