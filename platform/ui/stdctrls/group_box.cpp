@@ -72,6 +72,11 @@ void TCustomGroupBox::Dispatch(TMessage& m) {
         Realign();
         Invalidate();
         return;
+    case CM_ENABLEDCHANGED:
+        // The caption is greyed while the group is disabled.
+        TCustomControl::Dispatch(m);
+        Invalidate();
+        return;
     default:
         break;
     }
