@@ -381,6 +381,11 @@ HWND GetParent(HWND window) {
     return r ? r->Parent : 0;
 }
 
+HWND GetWindowOwner(HWND window) {
+    TWindowRecord* r = wm::Find(window);
+    return r ? r->Owner : 0;
+}
+
 HWND GetAncestorRoot(HWND window) {
     TWindowRecord* r = wm::Find(window);
     while (r && r->Parent)

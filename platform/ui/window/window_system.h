@@ -22,6 +22,8 @@ void DestroyWindow(HWND window);
 bool IsWindow(HWND window);
 TWinControl* FindControl(HWND window);
 HWND GetParent(HWND window);
+// The window that owns a top-level window (its task-bar entry goes with the owner's), or 0.
+HWND GetWindowOwner(HWND window);
 // The top-level window a window belongs to (itself for a top-level one).
 HWND GetAncestorRoot(HWND window);
 bool IsChild(HWND parent, HWND window); // window is a descendant of parent

@@ -9,6 +9,7 @@
 #include "platform/ui/testing/sample_form.h"
 #include "platform/ui/testing/scripted_user.h"
 #include "platform/ui/ui_test_support.h"
+#include "platform/ui/window/window_system.h"
 
 namespace ui::testing {
 namespace {
@@ -82,6 +83,29 @@ TEST(Application, AbortEndsAHandlerSilently) {
     });
     EXPECT_EQ(form->ShowModal(), 4);
     EXPECT_TRUE(user.Finish().empty()); // no message box came
+}
+
+} // namespace
+} // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+TEST(Application, TheMainFormOwnsTheOtherFormsWhenItKeepsTheTaskBarEntry) {
+    auto* main = CreateForm<TSampleForm>(Application());
+    TCustomForm* previousMain = Application()->MainForm();
+    Application()->SetMainForm(main);
+    main->Show();
+    for (bool onTaskBar : {false, true}) {
+        Application()->SetMainFormOnTaskBar(onTaskBar);
+        auto other = test::NewForm<TForm>();
+        EXPECT_EQ(GetWindowOwner(other->Handle()), onTaskBar ? main->Handle() : 0);
+        EXPECT_EQ(GetWindowOwner(main->Handle()), 0u);
+    }
+    Application()->SetMainFormOnTaskBar(false);
+    Free(main);
+    EXPECT_EQ(Application()->MainForm(), nullptr); // a freed main form leaves the application
+    Application()->SetMainForm(previousMain);
 }
 
 } // namespace
