@@ -13,6 +13,7 @@ struct TKeyScriptCase {
     const char* Name;
     std::function<void(TScriptActor&)> Keys;
     int ExpectedResult;
+    friend void PrintTo(const TKeyScriptCase& c, std::ostream* out) { *out << c.Name; }
 };
 
 class SampleFormKeys : public ::testing::TestWithParam<TKeyScriptCase> {};

@@ -107,6 +107,7 @@ struct TBadDescription {
     const char* Text;
     int Line;
     const char* Fragment;
+    friend void PrintTo(const TBadDescription& d, std::ostream* out) { *out << d.Name; }
 };
 
 class FormReaderErrors : public ::testing::TestWithParam<TBadDescription> {};
