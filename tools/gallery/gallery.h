@@ -44,5 +44,5 @@ struct TPageRegistrar {
 #define KX_GALLERY_CONCAT(a, b) KX_GALLERY_CONCAT2(a, b)
 // KX_GALLERY_PAGE("name", [](gallery::TGalleryContext& g) { ... }); the page's body may hold
 // commas (the macro takes it whole).
-#define KX_GALLERY_PAGE(name, ...)                                                               \
+#define KX_GALLERY_PAGE(name, ...)                                                                 \
     static gallery::TPageRegistrar KX_GALLERY_CONCAT(galleryPage, __LINE__)(name, __VA_ARGS__)
