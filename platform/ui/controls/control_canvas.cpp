@@ -20,10 +20,17 @@ std::vector<TControlCanvas*>& CanvasesWithDC() {
 
 void BindCanvas(TCanvas& canvas, HDC dc) {
     canvas.Detach();
-    if (!dc || !dc->Image())
+    if (!dc)
         return;
-    dc->ReleasePainter();
-    canvas.Attach(static_cast<QPaintDevice*>(dc->Image()));
+    if (IsWindowDC(dc)) {
+        // The window's painter is shared: drawing on the DC and on this canvas mixes freely.
+        canvas.Attach(dc->Painter());
+    } else {
+        if (!dc->Image())
+            return;
+        dc->ReleasePainter();
+        canvas.Attach(static_cast<QPaintDevice*>(dc->Image()));
+    }
     TPoint now = canvas.WindowOrg();
     TPoint target = dc->WindowOrg();
     canvas.MoveWindowOrg(target.X - now.X, target.Y - now.Y);

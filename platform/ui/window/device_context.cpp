@@ -1,7 +1,9 @@
 // Device contexts: canvases on a window's image, for the paint in progress (BeginPaint) and for
 // drawing at once (GetDC, GetWindowDC). The screen's context (window 0) only measures.
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -23,29 +25,52 @@ std::vector<TDeviceContext>& Contexts() {
     return contexts;
 }
 
+// All device contexts of a window (and the canvases bound to them) draw through one painter on
+// the window's image, so that drawing on one of them and then on another loses nothing; the
+// painter lives while the window has a device context.
+struct TSharedPainter {
+    std::unique_ptr<QPainter> Painter;
+    int Users = 0;
+};
+
+std::map<HWND, TSharedPainter>& Painters() {
+    static std::map<HWND, TSharedPainter> painters;
+    return painters;
+}
+
 QImage& ScreenImage() {
     static QImage image(1, 1, QImage::Format_RGB32);
     return image;
 }
 
-// Only one canvas draws through a painter on an image at a time.
-void ReleaseOtherPainters(HWND window) {
-    for (TDeviceContext& dc : Contexts())
-        if (dc.Window == window)
-            dc.Canvas->ReleasePainter();
+QPainter* AcquirePainter(HWND window, QImage& image) {
+    TSharedPainter& shared = Painters()[window];
+    if (!shared.Painter)
+        shared.Painter = std::make_unique<QPainter>(&image);
+    ++shared.Users;
+    return shared.Painter.get();
+}
+
+void ReleasePainter(HWND window) {
+    auto it = Painters().find(window);
+    if (it == Painters().end())
+        return;
+    if (--it->second.Users <= 0) {
+        it->second.Painter->end();
+        Painters().erase(it);
+    }
 }
 
 HDC MakeDC(HWND window, bool wholeWindow, const TRect* clip) {
     auto canvas = std::make_unique<TCanvas>();
     if (!window) {
-        canvas->Attach(&ScreenImage());
+        canvas->Attach(AcquirePainter(0, ScreenImage()));
     } else {
         TWindowWidget* widget = WidgetOf(window);
         if (!widget)
             return nullptr;
-        ReleaseOtherPainters(window);
-        canvas->Attach(&widget->Backing());
         widget->AddOpenDC(1);
+        canvas->Attach(AcquirePainter(window, widget->Backing()));
         if (!wholeWindow) {
             TPoint origin = ClientOrigin(window);
             canvas->MoveWindowOrg(origin.X, origin.Y);
@@ -62,6 +87,12 @@ HDC MakeDC(HWND window, bool wholeWindow, const TRect* clip) {
 }
 
 } // namespace
+
+bool IsWindowDC(HDC dc) {
+    auto& contexts = Contexts();
+    return std::any_of(contexts.begin(), contexts.end(),
+                       [dc](const TDeviceContext& c) { return c.Canvas.get() == dc; });
+}
 
 HDC GetDC(HWND window) {
     return MakeDC(window, false, nullptr);
@@ -80,6 +111,7 @@ void ReleaseDC(HWND window, HDC dc) {
     HWND owner = it->Window;
     (void)window;
     contexts.erase(it);
+    ReleasePainter(owner);
     if (TWindowWidget* widget = WidgetOf(owner)) {
         widget->AddOpenDC(-1);
         if (!widget->Painting())
@@ -125,6 +157,7 @@ void ReleaseWindowDCs(HWND window) {
             if (TWindowWidget* widget = WidgetOf(window))
                 widget->AddOpenDC(-1);
             it = contexts.erase(it);
+            ReleasePainter(window);
         } else {
             ++it;
         }

@@ -88,6 +88,9 @@ void EndPaint(HWND window, const TPaintStruct& paint);
 HDC GetDC(HWND window);       // client area
 HDC GetWindowDC(HWND window); // the whole window, frame included
 void ReleaseDC(HWND window, HDC dc);
+// Whether a device context is a window's (GetDC, GetWindowDC, BeginPaint) rather than a canvas
+// of a bitmap.
+bool IsWindowDC(HDC dc);
 
 // Timers: WM_TIMER to the window every elapse milliseconds (at least 10), or the procedure
 // instead; the same window and identifier replace a running timer.

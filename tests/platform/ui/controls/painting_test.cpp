@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/stdctrls/button.h"
 #include "platform/ui/stdctrls/label.h"
 #include "platform/ui/testing/sample_form.h"
 #include "platform/ui/ui_test_support.h"
@@ -114,6 +115,59 @@ TEST(Painting, ADoubleBufferedControlErasesIntoItsPaintContext) {
     EXPECT_FALSE(plain->SameContext.back());
     ASSERT_FALSE(buffered->SameContext.empty());
     EXPECT_TRUE(buffered->SameContext.back());
+}
+
+} // namespace
+} // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+// Draws on the owner-draw record's device context and on its own canvas bound to it, in turn.
+class TMixedButton : public TButton {
+public:
+    using TButton::TButton;
+    void Dispatch(TMessage& m) override {
+        if (m.Msg != CN_DRAWITEM) {
+            TButton::Dispatch(m);
+            return;
+        }
+        auto& item = *reinterpret_cast<TDrawItemStruct*>(m.LParam);
+        canvas_.SetHandle(item.hDC);
+        canvas_.Brush().SetColor(clWhite);
+        canvas_.FillRect(item.rcItem);
+        canvas_.Font().SetColor(clBlack);
+        canvas_.TextOut(2, 2, "AAAA");
+        item.hDC->Font().SetColor(clRed);
+        item.hDC->Brush().SetStyle(bsClear);
+        item.hDC->TextOut(2, 16, "BBBB");
+        canvas_.TextOut(50, 2, "CCCC");
+        canvas_.SetHandle(nullptr);
+        m.Result = 1;
+    }
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TButton::CreateParams(params);
+        params.Style |= BS_OWNERDRAW;
+    }
+
+private:
+    TControlCanvas canvas_{this};
+};
+
+TEST(Painting, DrawingOnADeviceContextAndOnACanvasBoundToItMixes) {
+    auto form = test::NewForm<TForm>();
+    form->SetBounds(10, 10, 200, 100);
+    auto* button = new TMixedButton(form.get());
+    button->SetBounds(0, 0, 100, 34);
+    button->SetParent(form.get());
+    form->Show();
+    TBitmap picture = test::Picture(*button);
+    TRect left{0, 0, 48, 16}, right{50, 0, 100, 16}, below{0, 16, 100, 34};
+    EXPECT_GT(CountPixels(picture, left, clBlack), 5);
+    EXPECT_GT(CountPixels(picture, right, clBlack), 5);
+    EXPECT_GT(CountPixels(picture, below, clRed), 5);
 }
 
 } // namespace
