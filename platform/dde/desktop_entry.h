@@ -1,6 +1,6 @@
 #pragma once
 // Texts of freedesktop desktop entries (.desktop and .directory files): file ids, value
-// escaping and the quoting of Exec lines, as the Desktop Entry Specification states them.
+// escaping and the quoting of Exec lines, as the freedesktop Desktop Entry standard states them.
 #include <string>
 #include <string_view>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 // The menu file of one program group, merged into the applications menu
-// (applications-merged/kestrix-<group>.menu, freedesktop Desktop Menu Specification): a
+// (applications-merged/kestrix-<group>.menu, freedesktop Desktop Menu standard): a
 // submenu named after the group, its .directory file, and its items in Program Manager's order.
 #include <filesystem>
 #include <string>

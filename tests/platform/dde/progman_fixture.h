@@ -28,7 +28,7 @@ protected:
 
     // The keys of a desktop entry file with the string escapes undone.
     static std::map<std::string, std::string> ReadEntry(const std::filesystem::path& file);
-    // Splits an Exec value by the Desktop Entry Specification's quoting rules.
+    // Splits an Exec value by the freedesktop Desktop Entry quoting rules.
     static std::vector<std::string> ExecArguments(const std::string& exec);
     // Runs the entry's Exec in its Path as a launcher would and returns the exit status.
     static int Launch(const std::filesystem::path& file);
