@@ -1,23 +1,11 @@
 #include "transfer/volume_copy.h"
 
+#include "platform/sys/host_file.h"
+
 #include <cerrno>
 #include <unistd.h>
 
 namespace {
-
-// Writes all of data to fd; false when the target refuses it.
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
 
 // Reads up to size bytes, going on after short reads; -1 when the read fails.
 ssize_t ReadFull(int fd, char* data, size_t size) {
@@ -40,7 +28,7 @@ void CopyThroughBuffer(int source, int target, std::vector<char>& buffer) {
         const ssize_t got = ReadFull(source, buffer.data(), buffer.size());
         if (got < 0)
             return; // a failed read ends the copy without writing
-        if (!WriteAll(target, buffer.data(), static_cast<size_t>(got)))
+        if (!sys::WriteAll(target, buffer.data(), static_cast<size_t>(got)))
             return;
         if (static_cast<size_t>(got) < buffer.size())
             return;

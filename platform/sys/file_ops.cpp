@@ -2,6 +2,7 @@
 // instead of exceptions. Read-only is the owner's write bit, checked here explicitly because the
 // host does not stop its administrator from deleting or overwriting a read-only file.
 #include "platform/sys/files.h"
+#include "platform/sys/host_file.h"
 #include "platform/sys/prefix.h"
 #include "platform/sys/win_path.h"
 
@@ -27,19 +28,6 @@ std::optional<struct stat> StatHost(const fs::path& host) {
 
 bool IsReadOnly(const struct stat& info) {
     return (info.st_mode & S_IWUSR) == 0;
-}
-
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 // Copies a regular file's bytes, mode and modification time to a new file beside target, then

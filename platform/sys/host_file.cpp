@@ -43,21 +43,20 @@ namespace {
                       WindowsErrorFromErrno(error));
 }
 
+} // namespace
+
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
             return false;
-        }
         data += written;
         size -= static_cast<size_t>(written);
     }
     return true;
 }
-
-} // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads, atomic replacement and advisory locks on host paths: the platform's own
 // stored files (drives.ini, system.reg, INI files) are never left half written.
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -8,6 +9,10 @@ namespace sys {
 
 // The Windows error code (2 file not found, 3 path not found, 5 access denied, ...) for an errno.
 int WindowsErrorFromErrno(int error);
+
+// Writes all of data to an open file, going on after short writes and interruptions; false when
+// the file refuses a write.
+bool WriteAll(int fd, const char* data, size_t size);
 
 // Reads a whole file; raises EInOutError naming the path when it cannot.
 std::string ReadWholeFile(const std::filesystem::path& path);
