@@ -1,9 +1,14 @@
-# kx_module(<target> [DEPS <targets>...])
-# A static library made of every .cpp in the calling folder (and its subfolders), with the
-# repository root on the include path, so headers are included as "platform/sys/....h".
+# kx_module(<target> [DEPS <targets>...] [EXCLUDE <regex>...] [ALSO <folder>...])
+# A static library made of every .cpp in the calling folder (and its subfolders, and the ALSO
+# folders given relative to the repository root), with the repository root on the include path,
+# so headers are included as "platform/sys/....h".
 function(kx_module target)
-    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
-    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE;ALSO" ${ARGN})
+    set(globs ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(folder IN LISTS ARG_ALSO)
+        list(APPEND globs ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+    endforeach()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${globs})
     foreach(pattern IN LISTS ARG_EXCLUDE)
         list(FILTER sources EXCLUDE REGEX "${pattern}")
     endforeach()
