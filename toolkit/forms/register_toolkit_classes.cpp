@@ -1,0 +1,9 @@
+// Each slice of the toolkit registers its own classes; this file only calls them, in the order
+// in which the slices build on each other.
+#include "toolkit/forms/register_toolkit_classes.h"
+
+namespace tk {
+
+void RegisterToolkitClasses() {}
+
+} // namespace tk
