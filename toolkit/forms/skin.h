@@ -139,6 +139,9 @@ extern int MaxFormHeight;
 void StartToolkit();
 // Releases what StartToolkit made; StartToolkit may run again afterwards (tests).
 void FinishToolkit();
+// The folder (a Windows path) that the next StartToolkit takes as RunFolder instead of the
+// executable's folder; "" goes back to the executable's folder. Lets tests place "LowColor.dat".
+void OverrideRunFolder(const std::string& folder);
 
 // Glyph lookups: a picture of the skin store, or EmptyGlyph; never null. Only the low seven bits
 // of a button kind count.
