@@ -2,8 +2,12 @@
 // in which the slices build on each other.
 #include "toolkit/forms/register_toolkit_classes.h"
 
+#include "toolkit/controls/register_edits.h"
+
 namespace tk {
 
-void RegisterToolkitClasses() {}
+void RegisterToolkitClasses() {
+    RegisterEditsClasses();
+}
 
 } // namespace tk
