@@ -2,12 +2,14 @@
 // in which the slices build on each other.
 #include "toolkit/forms/register_toolkit_classes.h"
 
+#include "toolkit/controls/register_buttons.h"
 #include "toolkit/controls/register_edits.h"
 
 namespace tk {
 
 void RegisterToolkitClasses() {
     RegisterEditsClasses();
+    RegisterButtonsClasses();
 }
 
 } // namespace tk
