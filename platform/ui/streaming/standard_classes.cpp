@@ -17,6 +17,7 @@
 #include "platform/ui/stdctrls/memo.h"
 #include "platform/ui/stdctrls/panel.h"
 #include "platform/ui/streaming/class_builder.h"
+#include "platform/ui/streaming/page_control_classes.h"
 
 namespace ui {
 
@@ -425,6 +426,7 @@ void RegisterStandardClasses() {
     RegisterControlClasses();
     RegisterFormClasses();
     RegisterStandardControls();
+    RegisterPageControlClasses();
 }
 
 } // namespace ui
