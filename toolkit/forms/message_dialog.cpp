@@ -36,12 +36,13 @@ uint16_t MessageDialog(const std::string& Msg, const std::string& Caption, TMsgD
     } catch (...) {
         result = 0;
     }
+    // The timer may still tick: it must find no dialog from here on.
+    CurrentDialog = nullptr;
     try {
         ui::Free(dialog);
     } catch (...) {
         result = 0;
     }
-    CurrentDialog = nullptr;
     screen->SetCursor(savedCursor);
     return uint16_t(result);
 }
