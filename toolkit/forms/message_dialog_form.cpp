@@ -25,6 +25,7 @@ void PrepareForm(TMessageForm& form) {
     form.SetPixelsPerInch(kDesignPixelsPerInch);
     form.SetBorderStyle(ui::bsDialog);
     form.SetBorderIcons(ui::biSystemMenu);
+    form.SetCtl3D(true);
     form.Font().SetName("MS Sans Serif");
     form.Font().SetHeight(-11);
 }
