@@ -25,8 +25,8 @@ std::string WithoutAmpersands(const std::string& text) {
     return result;
 }
 
-// One band of the face row: the left slice and the right one with their top-left colour left
-// out, the middle slice repeated between them.
+// One band of the face row: the left slice and the right one with the corner colour left out,
+// the middle slice repeated between them.
 struct TFaceBand {
     int SourceTop;
     int SourceHeight;
@@ -43,12 +43,11 @@ void DrawFaceBand(ui::TCanvas& canvas, ui::TBitmap& face, int column, int slice,
     auto dest = [&](int left, int w) {
         return ui::TRect{left, band.DestTop, left + w, band.DestTop + band.DestHeight};
     };
-    auto transparent = [&](int index) {
-        return face.Canvas().Pixel(column + index * slice, band.SourceTop);
-    };
 
+    // The face's corners are in the colour of its top-left pixel; they stay transparent.
+    ui::TColor corner = face.Canvas().Pixel(column, 0);
     canvas.Brush().SetStyle(ui::bsClear);
-    canvas.BrushCopy(dest(x0, slice), face, source(0), transparent(0));
+    canvas.BrushCopy(dest(x0, slice), face, source(0), corner);
     canvas.SetCopyMode(ui::cmSrcCopy);
     int x = x0 + slice;
     int rightSlice = width - slice;
@@ -62,7 +61,7 @@ void DrawFaceBand(ui::TCanvas& canvas, ui::TBitmap& face, int column, int slice,
         }
         x += slice;
     }
-    canvas.BrushCopy(dest(rightSlice, slice), face, source(2), transparent(2));
+    canvas.BrushCopy(dest(rightSlice, slice), face, source(2), corner);
     canvas.Brush().SetStyle(ui::bsSolid);
 }
 
