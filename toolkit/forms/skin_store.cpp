@@ -14,6 +14,20 @@ ui::TImage* FindImage(ui::TComponent& store, const std::string& name) {
     return dynamic_cast<ui::TImage*>(store.FindComponent(name));
 }
 
+// The skin's glyphs stand on magenta; a PNG picture's see-through pixels become that colour, and
+// the bitmap leaves it out when drawn, as the PNG does.
+std::unique_ptr<ui::TBitmap> FlattenedPng(const ui::TPngImage& png) {
+    auto bitmap = std::make_unique<ui::TBitmap>(png.Width(), png.Height());
+    ui::TCanvas& c = bitmap->Canvas();
+    ui::TRect all{0, 0, png.Width(), png.Height()};
+    c.Brush().SetColor(ui::clFuchsia);
+    c.FillRect(all);
+    png.Draw(c, all);
+    bitmap->SetTransparentColor(ui::clFuchsia);
+    bitmap->SetTransparent(true);
+    return bitmap;
+}
+
 } // namespace
 
 TMesaj::TMesaj(ui::TComponent* owner) : ui::TForm(owner) {}
@@ -29,9 +43,7 @@ void TMesaj::ConstructionCompleted() {
         auto* png = dynamic_cast<ui::TPngImage*>(image->Picture().Graphic());
         if (!png)
             continue;
-        auto bitmap = std::make_unique<ui::TBitmap>();
-        bitmap->Assign(*png);
-        pngBitmaps_[sys::LowerAscii(image->Name())] = std::move(bitmap);
+        pngBitmaps_[sys::LowerAscii(image->Name())] = FlattenedPng(*png);
     }
     LoadDesignPreset(mDate, 2);
     LoadDesignPreset(mListe, 2);

@@ -17,9 +17,9 @@ public:
 
     // The bitmap of the picture component of that name (without regard to case), owned by the
     // store; nullptr when the store has no such picture. A picture held as a PNG image is handed
-    // out as a bitmap made from it when the store was loaded: its pixels flattened on white
-    // (as drawing it on a new bitmap does), the PNG itself left in its component. A component
-    // without a picture gives its empty bitmap.
+    // out as a bitmap made from it when the store was loaded: drawn on the skin's magenta
+    // background and transparent with that colour, so that it draws as the PNG does; the PNG
+    // itself stays in its component. A component without a picture gives its empty bitmap.
     ui::TBitmap* PictureBitmap(const std::string& name);
 
 protected:

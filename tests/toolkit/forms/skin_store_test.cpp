@@ -128,6 +128,16 @@ TEST_F(SkinStore, PicturesKeepTheirSizesAndPngPicturesComeAsBitmaps) {
         EXPECT_EQ(bitmap, Picture(image->Name().c_str()));
         EXPECT_EQ(bitmap->Width(), image->Picture().Width());
         EXPECT_EQ(bitmap->Height(), image->Picture().Height());
+        EXPECT_TRUE(bitmap->Transparent());
+        EXPECT_EQ(bitmap->TransparentColor(), ui::clFuchsia);
+        // Where the PNG is opaque, the bitmap has its pixels.
+        ui::TBitmap opaque(bitmap->Width(), bitmap->Height());
+        opaque.Canvas().Brush().SetColor(ui::clFuchsia);
+        opaque.Canvas().FillRect({0, 0, bitmap->Width(), bitmap->Height()});
+        image->Picture().Graphic()->Draw(opaque.Canvas(),
+                                         {0, 0, bitmap->Width(), bitmap->Height()});
+        EXPECT_EQ(bitmap->Canvas().Pixel(bitmap->Width() / 2, bitmap->Height() / 2),
+                  opaque.Canvas().Pixel(bitmap->Width() / 2, bitmap->Height() / 2));
         // The PNG itself stays in its component.
         EXPECT_NE(dynamic_cast<ui::TPngImage*>(image->Picture().Graphic()), nullptr);
     }
