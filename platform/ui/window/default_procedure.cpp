@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/ui/graphics/canvas.h"
+#include "platform/ui/window/system_menu.h"
 #include "platform/ui/window/window_manager.h"
 #include "platform/ui/window/window_widget.h"
 
@@ -177,7 +178,9 @@ void DefWindowProc(HWND window, TMessage& m) {
     case WM_SYSCOMMAND:
         switch (m.WParam & 0xFFF0) {
         case SC_CLOSE:
-            SendMessage(window, WM_CLOSE, 0, 0);
+            // A greyed close command of the window menu keeps the window open.
+            if (!IsSystemCloseDisabled(window))
+                SendMessage(window, WM_CLOSE, 0, 0);
             break;
         case SC_MINIMIZE:
             ShowWindow(window, SW_MINIMIZE);
