@@ -37,7 +37,7 @@ void TActiveLabel::Paint() {
         return;
     }
     if (text.empty() || (ShowAccelChar() && text == "&"))
-        text = " ";
+        text.assign(1, ' '); // assign: g++ 12 warns falsely on operator=
     if (!ShowAccelChar()) {
         ui::TRect rect = client;
         ui::DrawText(canvas, text, rect, format | ui::DT_NOPREFIX);
