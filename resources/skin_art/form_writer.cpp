@@ -56,6 +56,9 @@ std::string SkinFormText(int clientWidth, int clientHeight, const std::vector<TS
         if (!image.ClassName.empty()) {
             out << "    AutoSize = True\n";
             WritePictureData(out, image);
+            // A PNG mark is drawn blended over whatever lies below it.
+            if (image.ClassName == "TPngImage")
+                out << "    Transparent = True\n";
         }
         out << "  end\n";
     }

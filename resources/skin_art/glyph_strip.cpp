@@ -39,23 +39,17 @@ void MakeDisabled(TCanvas& c, const TRect& frame, TColor background, TDisabledLo
             for (int x = 0; x < p.W; ++x)
                 if (edge(x, y))
                     out[size_t(y * p.W + x)] = kDisabledGrey;
+    } else if (look == dlWashed) {
+        for (size_t i = 0; i < p.Colors.size(); ++i)
+            if (p.Colors[i] != background) {
+                int l = Luma(p.Colors[i]);
+                out[i] = Mix(Rgb(l, l, l), Rgb(216, 216, 216), 0.55);
+            }
     } else if (look == dlFlat) {
         for (int y = 0; y < p.H; ++y)
             for (int x = 0; x < p.W; ++x)
                 if (shape(x, y))
                     out[size_t(y * p.W + x)] = edge(x, y) ? kDisabledGrey : Rgb(176, 176, 176);
-    } else {
-        auto ink = [&](int x, int y) {
-            return shape(x, y) && (edge(x, y) || Luma(p.At(x, y, background)) < 150);
-        };
-        for (int y = 0; y < p.H; ++y)
-            for (int x = 0; x < p.W; ++x)
-                if (ink(x, y) && x + 1 < p.W && y + 1 < p.H && !ink(x + 1, y + 1))
-                    out[size_t((y + 1) * p.W + x + 1)] = kWhite;
-        for (int y = 0; y < p.H; ++y)
-            for (int x = 0; x < p.W; ++x)
-                if (ink(x, y))
-                    out[size_t(y * p.W + x)] = kDisabledGrey;
     }
     for (int y = 0; y < p.H; ++y)
         for (int x = 0; x < p.W; ++x)

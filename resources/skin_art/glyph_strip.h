@@ -10,14 +10,14 @@ namespace skinart {
 
 enum TDisabledLook {
     dlOutline, // the silhouette's edge in grey
-    dlEmboss,  // the dark parts in grey over a white shadow, as engraved
-    dlFlat     // the silhouette filled in grey
+    dlFlat,    // the silhouette filled in grey
+    dlWashed   // every colour turned to a pale grey of its brightness
 };
 
 struct TStripLook {
     TColor Rest;                       // the main colour at rest
     TColor Hot;                        // the main colour of the last frame
-    TDisabledLook Disabled = dlEmboss; // how the middle frame is made
+    TDisabledLook Disabled = dlWashed; // how the middle frame is made
     TColor Background = kMagenta;
 };
 

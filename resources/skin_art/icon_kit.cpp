@@ -219,11 +219,13 @@ void Bubble(TCanvas& c, const TRect& box, const TInk& ink) {
 }
 
 void Coins(TCanvas& c, const TRect& box, const TInk& ink) {
-    for (int i = 3; i >= 0; --i) {
-        double y = 0.52 - i * 0.14;
-        OvalIn(c, box, {0.08, y}, {0.92, y + 0.44}, ink);
+    // A stack of three coins seen from the side: each a rim under a face, the top one lit.
+    for (int i = 0; i < 3; ++i) {
+        double y = 0.60 - i * 0.22;
+        OvalIn(c, box, {0.06, y + 0.10}, {0.94, y + 0.40}, {ink.Edge, ink.Edge});
+        OvalIn(c, box, {0.06, y}, {0.94, y + 0.30}, ink);
     }
-    OvalIn(c, box, {0.26, 0.10}, {0.74, 0.30}, {Tint(ink.Fill, 0.5), Tint(ink.Fill, 0.5)});
+    OvalIn(c, box, {0.30, 0.20}, {0.70, 0.30}, {Tint(ink.Fill, 0.6), Tint(ink.Fill, 0.6)});
 }
 
 void Banknote(TCanvas& c, const TRect& box, const TInk& ink) {

@@ -4,7 +4,7 @@ namespace skinart {
 
 TPainter IconStrip(TColor main, TIcon icon, int margin) {
     return [=](TCanvas& c, int w, int h) {
-        PaintStrip(c, w, h, main, dlEmboss, [=](TCanvas& c, const TRect& f, const TInk& ink) {
+        PaintStrip(c, w, h, main, dlWashed, [=](TCanvas& c, const TRect& f, const TInk& ink) {
             icon(c, SquareIn(f, margin), ink);
         });
     };

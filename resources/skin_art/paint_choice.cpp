@@ -1,5 +1,8 @@
 // The choice marks: the check box's words, the radio bullet, the group marks and the icons of
 // the title bar.
+#include <algorithm>
+#include <cmath>
+
 #include "resources/skin_art/glyph_strip.h"
 #include "resources/skin_art/picture_table.h"
 
@@ -14,18 +17,32 @@ void WordBox(TCanvas& c, const TRect& f, const std::string& word, TColor color) 
     Bevel(c, box, false);
     Line(c, box.Left + 1, box.Top + 1, box.Right - 1, box.Top + 1, kDarkShadow);
     Line(c, box.Left + 1, box.Top + 1, box.Left + 1, box.Bottom - 1, kDarkShadow);
-    Word(c, {box.Left + 1, box.Top + 1, box.Right, box.Bottom}, word, color, 11);
+    Word(c, {box.Left + 1, box.Top + 1, box.Right, box.Bottom}, word, color, 10);
 }
 
-// A radio bullet: a sunken white circle, with a dot when checked.
+// A radio bullet: a sunken white circle (shadow above and left, light below and right), with a
+// black dot when checked.
 void Bullet(TCanvas& c, const TRect& f, bool checked) {
-    Oval(c, f, {kWhite, kShadow});
-    Line(c, f.Left + 3, f.Bottom - 2, f.Right - 3, f.Bottom - 2, kWhite);
-    Line(c, f.Right - 2, f.Top + 3, f.Right - 2, f.Bottom - 3, kWhite);
-    Oval(c, Shrink(f, 1, 1), {kWhite, kDarkShadow});
-    Oval(c, {f.Left + 2, f.Top + 2, f.Right - 1, f.Bottom - 1}, {kWhite, kWhite});
-    if (checked)
-        Oval(c, Shrink(f, 3, 3), {kBlack, kBlack});
+    double cx = (f.Width() - 1) / 2.0, cy = (f.Height() - 1) / 2.0;
+    double radius = std::min(cx, cy) + 0.4;
+    for (int y = 0; y < f.Height(); ++y)
+        for (int x = 0; x < f.Width(); ++x) {
+            double dx = x - cx, dy = y - cy;
+            double d = std::sqrt(dx * dx + dy * dy);
+            bool upperLeft = dx + dy <= 0;
+            TColor color;
+            if (d > radius)
+                continue;
+            if (d > radius - 1)
+                color = upperLeft ? kShadow : kWhite;
+            else if (d > radius - 2)
+                color = upperLeft ? kDarkShadow : Rgb(212, 208, 200);
+            else if (checked && d < 1.8)
+                color = kBlack;
+            else
+                color = kWhite;
+            c.SetPixel(f.Left + x, f.Top + y, color);
+        }
 }
 
 // The group marks: a small box, crossed for a marked group.

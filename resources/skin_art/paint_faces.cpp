@@ -35,11 +35,16 @@ TPainter ButtonFaces(int radius) {
 
 const TColor kTabLine = Rgb(128, 128, 128);
 
+// How far a tab's outline stands in from its sides in row y: the rounding of its top corners.
+int TabInset(int y) {
+    return y >= 1 && y <= 4 ? 5 - y : 0;
+}
+
 // One tab of a tab face: outline with rounded top corners from row 1, closed by the base line
 // in the last row unless it is the selected tab, which opens onto its page.
 void TabShape(TCanvas& c, int x0, int w, int h, TColor body, bool selected) {
     for (int y = 1; y < h; ++y) {
-        int inset = y == 1 ? 4 : (y == 2 ? 3 : (y == 3 ? 2 : (y == 4 ? 1 : 0)));
+        int inset = TabInset(y);
         int left = x0 + inset, right = x0 + w - 1 - inset;
         bool base = y == h - 1 && !selected;
         for (int x = left; x <= right; ++x) {
@@ -47,6 +52,9 @@ void TabShape(TCanvas& c, int x0, int w, int h, TColor body, bool selected) {
             c.SetPixel(x, y, edge ? kTabLine : body);
         }
     }
+    // The light falls from the left: a white line inside the left edge.
+    for (int y = 5; y < h - (selected ? 0 : 1); ++y)
+        c.SetPixel(x0 + 1, y, kWhite);
 }
 
 TPainter TabFace(TColor normalTop, TColor normalBottom) {
@@ -56,7 +64,8 @@ TPainter TabFace(TColor normalTop, TColor normalBottom) {
         TabShape(c, 0, tw, h, kWhite, false);
         // The normal tab fades from top to bottom; its colours stay as they are.
         for (int y = 2; y < h - 1; ++y)
-            Line(c, 1, y, tw - 1, y, Mix(normalTop, normalBottom, double(y - 2) / (h - 3)));
+            Line(c, y < 5 ? TabInset(y) + 1 : 2, y, tw - 1 - TabInset(y), y,
+                 Mix(normalTop, normalBottom, double(y - 2) / (h - 3)));
         TabShape(c, tw, tw, h, Rgb(214, 214, 214), false);
         TabShape(c, 2 * tw, tw, h, Rgb(240, 240, 240), true);
     };

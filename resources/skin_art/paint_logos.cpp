@@ -20,11 +20,15 @@ void Emblem(TCanvas& c, const TRect& box, TColor left, TColor right, TColor wedg
           {wedge, wedge});
 }
 
-// The name in capitals, spaced, starting at x and centred on the height.
-int Name(TCanvas& c, int x, const TRect& r, const std::string& text, TColor color, int pixels) {
+const unsigned kNameStyle = ui::fsBold | ui::fsItalic;
+
+// Text spaced out letter by letter, starting at x and centred on r's height; returns where it
+// ends.
+int Name(TCanvas& c, int x, const TRect& r, const std::string& text, TColor color, int pixels,
+         unsigned style = kNameStyle) {
     c.Font().SetName("Arial");
     c.Font().SetHeight(-pixels);
-    c.Font().SetStyle(ui::fsBold | ui::fsItalic);
+    c.Font().SetStyle(style);
     c.Font().SetColor(color);
     c.Brush().SetStyle(ui::bsClear);
     int top = r.Top + (r.Height() - c.TextHeight(text)) / 2;
@@ -42,21 +46,19 @@ void Mark(TCanvas& c, int w, int h, TColor name, TColor sub, bool colour) {
     TRect emblem = ui::Bounds(4, 2, h - 4, h - 4);
     Emblem(c, emblem, colour ? kBrandBlue : name, colour ? kBrandOrange : Mix(name, sub, 0.5),
            colour ? kWhite : sub);
-    int end = Name(c, emblem.Right + 8, {0, 0, w, h * 2 / 3 + 2}, "KESTRIX", name, h / 2);
-    Line(c, emblem.Right + 8, h * 2 / 3 + 1, end, h * 2 / 3 + 1, colour ? kBrandOrange : name);
-    c.Font().SetStyle(0);
-    Name(c, emblem.Right + 9, {0, h * 2 / 3, w, h}, "software de contabilitate", sub,
-         std::max(8, h / 4));
+    int rule = h * 5 / 7;
+    int end = Name(c, emblem.Right + 8, {0, 0, w, rule}, "KESTRIX", name, h * 4 / 7);
+    Line(c, emblem.Right + 8, rule, end, rule, colour ? kBrandOrange : name);
+    Name(c, emblem.Right + 9, {0, rule + 1, w, h}, "software de contabilitate", sub, 9, 0);
 }
 
 // The word mark alone, for the left part of a two-part mark.
 TPainter WordMark(TColor ink) {
     return [=](TCanvas& c, int w, int h) {
         Fill(c, {0, 0, w, h}, kMagenta);
-        int end = Name(c, 6, {0, 0, w, h - 8}, "KESTRIX", ink, 26);
-        Line(c, 6, h - 9, end, h - 9, ink, 2);
-        c.Font().SetStyle(0);
-        Name(c, 7, {0, h - 9, w, h}, "TALVEN", ink, 8);
+        int end = Name(c, 6, {0, 0, w, h - 10}, "KESTRIX", ink, 28);
+        Line(c, 6, h - 11, end, h - 11, ink, 2);
+        Name(c, 8, {0, h - 10, w, h}, "software de contabilitate", ink, 9, 0);
     };
 }
 

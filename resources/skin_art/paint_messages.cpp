@@ -41,10 +41,10 @@ void AddMessagePainters(TPainters& p) {
         Rounded(c, r, 5, {Rgb(255, 245, 200), Rgb(200, 120, 0)});
         Rounded(c, Shrink(r, 2, 2), 4, {Rgb(255, 245, 200), Rgb(230, 170, 60)});
         // The word stands letter under letter on the narrow label.
-        const std::string letters = "NEOP";
+        const std::string letters = "NEOPERAT";
         for (size_t i = 0; i < letters.size(); ++i)
-            Word(c, ui::Bounds(0, 5 + int(i) * 12, w, 12), std::string(1, letters[i]),
-                 Rgb(180, 90, 0), 11);
+            Word(c, ui::Bounds(0, 2 + int(i) * 7, w, 8), std::string(1, letters[i]),
+                 Rgb(180, 90, 0), 8);
     };
     p["StopModi"] = [](TCanvas& c, int w, int h) {
         Fill(c, {0, 0, w, h}, kMagenta);
@@ -58,7 +58,7 @@ void AddMessagePainters(TPainters& p) {
     };
     p["EscapeImg"] = [](TCanvas& c, int w, int h) {
         PaintStrip(
-            c, w, h, {kBlack, kRed, dlEmboss}, [](TCanvas& c, const TRect& f, const TInk& ink) {
+            c, w, h, {kBlack, kRed, dlWashed}, [](TCanvas& c, const TRect& f, const TInk& ink) {
                 TRect key = Shrink(f, 1, 0);
                 Fill(c, key, kLightGrey);
                 Bevel(c, key, true);

@@ -84,7 +84,9 @@ void AddOfficePainters(TPainters& p) {
         0);
     p["MainExitImg"] = IconStrip(kRed, [](TCanvas& c, const TRect& box, const TInk& ink) {
         Rounded(c, box, 4, ink);
-        Cross(c, Shrink(box, box.Width() / 4, box.Height() / 4), {kWhite, kWhite});
+        int m = box.Width() / 4;
+        Line(c, box.Left + m, box.Top + m, box.Right - m, box.Bottom - m, kWhite, 3);
+        Line(c, box.Left + m, box.Bottom - m - 1, box.Right - m, box.Top + m - 1, kWhite, 3);
     });
 }
 

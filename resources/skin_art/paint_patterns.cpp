@@ -54,11 +54,12 @@ void AddPatternPainters(TPainters& p) {
                 Pixel(c, x, y, Rgb(160, 160, 160));
     };
     p["HatchB"] = [](TCanvas& c, int w, int h) {
+        // A diagonal hatch that tiles without seams.
         Fill(c, {0, 0, w, h}, kFace);
-        for (int i = 0; i < w; ++i)
-            Pixel(c, i, (i + h - 1) % h, kShadow);
-        for (int i = 0; i < w; ++i)
-            Pixel(c, i, (h - 1 - i + h) % h, kWhite);
+        for (int i = 0; i < w; ++i) {
+            Pixel(c, i, h - 1 - i, kShadow);
+            Pixel(c, i, (2 * h - i) % h, kWhite);
+        }
     };
     p["ToolbVert"] = Grip(true);
     p["ToolbOriz"] = Grip(false);

@@ -34,7 +34,7 @@ void AddSignPainters(TPainters& p) {
         });
     };
     p["Cancel"] = [](TCanvas& c, int w, int h) {
-        PaintStrip(c, w, h, kRed, dlEmboss, [](TCanvas& c, const TRect& f, const TInk& ink) {
+        PaintStrip(c, w, h, kRed, dlWashed, [](TCanvas& c, const TRect& f, const TInk& ink) {
             TRect disc = SquareIn(f, 1);
             Oval(c, disc, ink);
             Cross(c, Shrink(disc, disc.Width() / 4, disc.Height() / 4), {kWhite, kWhite});
