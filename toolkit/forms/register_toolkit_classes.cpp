@@ -4,12 +4,18 @@
 
 #include "toolkit/controls/register_buttons.h"
 #include "toolkit/controls/register_edits.h"
+#include "toolkit/controls/register_tabs.h"
+#include "toolkit/forms/register_forms.h"
+#include "toolkit/forms/register_titles.h"
 
 namespace tk {
 
 void RegisterToolkitClasses() {
+    RegisterTitlesClasses();
+    RegisterFormsClasses();
     RegisterEditsClasses();
     RegisterButtonsClasses();
+    RegisterTabsClasses();
 }
 
 } // namespace tk
