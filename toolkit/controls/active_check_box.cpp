@@ -3,6 +3,7 @@
 #include "platform/ui/core/accelerators.h"
 #include "platform/ui/graphics/draw_text.h"
 #include "toolkit/controls/active_choice_caption.h"
+#include "toolkit/controls/owner_draw.h"
 #include "toolkit/forms/skin.h"
 
 namespace tk {
@@ -104,19 +105,9 @@ void TMCustomCheckBox::DrawItem(const ui::TDrawItemStruct& item) {
 }
 
 void TMCustomCheckBox::Dispatch(ui::TMessage& m) {
+    if (AnswerOwnerDraw(*this, m, [this](const ui::TDrawItemStruct& item) { DrawItem(item); }))
+        return;
     switch (m.Msg) {
-    case ui::CN_DRAWITEM:
-        if (auto* item = reinterpret_cast<ui::TDrawItemStruct*>(m.LParam))
-            DrawItem(*item);
-        m.Result = 1;
-        return;
-    case ui::CN_MEASUREITEM:
-        if (auto* measure = reinterpret_cast<ui::TMeasureItemStruct*>(m.LParam)) {
-            measure->itemWidth = ui::UINT(Width());
-            measure->itemHeight = ui::UINT(Height());
-        }
-        m.Result = 1;
-        return;
     case ui::CN_COMMAND:
         if (ui::HiWord(m.WParam) == ui::BN_CLICKED)
             Toggle();

@@ -2,6 +2,7 @@
 
 #include "platform/ui/window/window_system.h"
 #include "toolkit/controls/mbutton_kinds.h"
+#include "toolkit/controls/owner_draw.h"
 
 namespace tk {
 
@@ -149,19 +150,9 @@ void TMButton::MouseLeft() {
 }
 
 void TMButton::Dispatch(ui::TMessage& m) {
+    if (AnswerOwnerDraw(*this, m, [this](const ui::TDrawItemStruct& item) { DrawItem(item); }))
+        return;
     switch (m.Msg) {
-    case ui::CN_DRAWITEM:
-        if (auto* item = reinterpret_cast<const ui::TDrawItemStruct*>(m.LParam))
-            DrawItem(*item);
-        m.Result = 1;
-        return;
-    case ui::CN_MEASUREITEM:
-        if (auto* measure = reinterpret_cast<ui::TMeasureItemStruct*>(m.LParam)) {
-            measure->itemWidth = ui::UINT(Width());
-            measure->itemHeight = ui::UINT(Height());
-        }
-        m.Result = 1;
-        return;
     case ui::CM_MOUSEENTER:
         if (m.LParam == 0)
             MouseEntered();

@@ -4,6 +4,7 @@
 #include "platform/ui/graphics/bitmap.h"
 #include "platform/ui/graphics/draw_text.h"
 #include "toolkit/controls/active_choice_caption.h"
+#include "toolkit/controls/owner_draw.h"
 #include "toolkit/forms/skin.h"
 
 namespace tk {
@@ -84,19 +85,9 @@ void TMRadioButton::DrawItem(const ui::TDrawItemStruct& item) {
 }
 
 void TMRadioButton::Dispatch(ui::TMessage& m) {
+    if (AnswerOwnerDraw(*this, m, [this](const ui::TDrawItemStruct& item) { DrawItem(item); }))
+        return;
     switch (m.Msg) {
-    case ui::CN_DRAWITEM:
-        if (auto* item = reinterpret_cast<ui::TDrawItemStruct*>(m.LParam))
-            DrawItem(*item);
-        m.Result = 1;
-        return;
-    case ui::CN_MEASUREITEM:
-        if (auto* measure = reinterpret_cast<ui::TMeasureItemStruct*>(m.LParam)) {
-            measure->itemWidth = ui::UINT(Width());
-            measure->itemHeight = ui::UINT(Height());
-        }
-        m.Result = 1;
-        return;
     case ui::CN_COMMAND:
         if (ui::HiWord(m.WParam) == ui::BN_CLICKED)
             SetChecked(true);
