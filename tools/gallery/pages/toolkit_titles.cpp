@@ -91,7 +91,7 @@ KX_GALLERY_PAGE("toolkit_titles", [](gallery::TGalleryContext& g) {
 
     ui::TForm* labels = NewPageForm(420, 330, ui::clBtnFace);
     const char* captions[] = {
-        "Colour: @9red @2green @12blue @0black @31system (button shadow)",
+        "Colour: @9red @2green @12blue @0black @32system (button shadow)",
         "Size: &14fourteen points&8 and back to eight",
         "Style: $1italic $2bold $3bold italic $0plain $7(7 leaves it)",
         "Shadow: %shadowed text% and plain text",
@@ -118,7 +118,8 @@ KX_GALLERY_PAGE("toolkit_titles", [](gallery::TGalleryContext& g) {
     mark->Font().SetSize(14);
     mark->Font().SetColor(ui::clRed);
     mark->SetBounds(10, top, 10, 10);
-    mark->SetCaption("%\xFC");
+    // The upgrade screen's check mark: shadow on, then the Wingdings mark (code 252, "ü").
+    mark->SetCaption("%\xC3\xBC");
     auto* centred = new tk::TFmtLabel(labels);
     centred->SetParent(labels);
     centred->SetAutoSize(false);
