@@ -57,15 +57,15 @@ TTabsOnForm MakeForm() {
     f.Form->SetBorderStyle(ui::bsNone);
     f.Form->SetBounds(0, 0, 760, 420);
     f.Form->SetColor(ui::clBtnFace);
-    f.Controls.push_back(AddTabs(*f.Form, *f.Form, {10, 10, 370, 200}, 0));
+    f.Controls.push_back(AddTabs(*f.Form, *f.Form, ui::Bounds(10, 10, 370, 200), 0));
     auto* panel = new ui::TPanel(f.Form);
     panel->SetBounds(380, 0, 380, 210);
     panel->SetBevelOuter(ui::bvNone);
     panel->SetColor(0x8B5A2B);
     panel->SetParent(f.Form);
-    f.Controls.push_back(AddTabs(*f.Form, *panel, {10, 10, 360, 190}, 0));
-    f.Controls.push_back(AddTabs(*f.Form, *f.Form, {10, 215, 370, 200}, 1 + tk::mDate));
-    f.Controls.push_back(AddTabs(*f.Form, *f.Form, {390, 215, 360, 200}, 1 + tk::mListe));
+    f.Controls.push_back(AddTabs(*f.Form, *panel, ui::Bounds(10, 10, 360, 190), 0));
+    f.Controls.push_back(AddTabs(*f.Form, *f.Form, ui::Bounds(10, 215, 370, 200), 1 + tk::mDate));
+    f.Controls.push_back(AddTabs(*f.Form, *f.Form, ui::Bounds(390, 215, 360, 200), 1 + tk::mListe));
     f.Form->Show();
     return f;
 }
