@@ -113,7 +113,8 @@ void TNiceButton::PaintBuffered(ui::TCanvas& canvas, bool down) {
 
 void TNiceButton::PaintState(ui::TCanvas& canvas, bool down, bool hover, bool enabled) {
     ui::TBitmap* face = NiceButtonFace;
-    if (!face || face->Canvas().Pixel(0, 0) == -1)
+    // An empty face, or one too narrow for its nine slices, leaves the button unpainted.
+    if (!face || face->Canvas().Pixel(0, 0) == -1 || face->Width() < 9)
         return;
     int w = Width();
     int h = Height();

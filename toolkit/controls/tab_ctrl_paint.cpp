@@ -111,7 +111,7 @@ void TKesvTabCtrl322::DrawTab(ui::TCanvas& canvas, int pageIndex, bool selected,
     ui::TCanvas& faceCanvas = face_->Canvas();
     auto copySlice = [&](int x, int sliceIndex) {
         int sourceLeft = imageLeft + sliceIndex * slice;
-        canvas.CopyRect({x, r.Top, x + slice, r.Top + height}, faceCanvas,
+        canvas.CopyRect({x, r.Bottom - height, x + slice, r.Bottom}, faceCanvas,
                         {sourceLeft, h - height, sourceLeft + slice, h});
     };
     copySlice(r.Left, 0);

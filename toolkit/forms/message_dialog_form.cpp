@@ -102,7 +102,10 @@ void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
     auto* image = new TTransImage(&form);
     image->SetName("Image");
     image->SetParent(textPanel);
-    const ui::TBitmap& icon = *MsgTypeGlyph(spec.DlgType);
+    // Before the toolkit's start-up there are no pictures: the dialog shows none.
+    static const ui::TBitmap noPicture;
+    const ui::TBitmap* glyph = MsgTypeGlyph(spec.DlgType);
+    const ui::TBitmap& icon = glyph ? *glyph : noPicture;
     image->SetBitmap(icon);
     image->SetBounds(10, 0, icon.Width(), icon.Height());
 

@@ -41,9 +41,11 @@ ui::TColor ContrastColor(ui::TColor color, double lightenDivisor, double darkenD
         return color;
     ui::TColorRef rgb = ui::ColorToRGB(color);
     double sum = ui::GetRValue(rgb) + ui::GetGValue(rgb) + ui::GetBValue(rgb);
-    if (sum <= 382.5)
-        return DarkenColor(color, darkenDivisor);
-    return LightenColor(color, lightenDivisor);
+    double divisor = sum <= 382.5 ? darkenDivisor : lightenDivisor;
+    // A shade that cannot be computed leaves the colour as it is.
+    if (divisor == 0 || std::isnan(divisor))
+        return color;
+    return sum <= 382.5 ? DarkenColor(color, divisor) : LightenColor(color, divisor);
 }
 
 void ReplaceBackground(ui::TBitmap& bitmap, ui::TColor color) {

@@ -187,5 +187,22 @@ TEST_F(NiceButtonStates, TheCachedLooksAreRepaintedWhenTheLookChanges) {
     EXPECT_FALSE(b.BufferFilled());
 }
 
+// A skin face narrower than its nine slices cannot be cut; the button is left unpainted
+// rather than copying empty slices for ever.
+TEST_F(NiceButtonStates, AFaceTooNarrowForItsSlicesLeavesTheButtonUnpainted) {
+    ui::TBitmap narrow(8, 20);
+    narrow.Canvas().Brush().SetColor(0x00C000);
+    narrow.Canvas().FillRect({0, 0, 8, 20});
+    ui::TBitmap* skinFace = NiceButtonFace;
+    NiceButtonFace = &narrow;
+    auto& b = Host.Place<TNiceButton>(10, 10, 110, 28);
+    b.SetCaption("&Test");
+    ui::TBitmap shot = Host.Snapshot();
+    NiceButtonFace = skinFace;
+    for (ui::TPoint p : {ui::TPoint{12, 12}, ui::TPoint{60, 24}, ui::TPoint{115, 35}})
+        EXPECT_NE(PixelOf(shot, p), ui::ColorToRGB(0x00C000)) << p.X << "," << p.Y;
+    ui::Free(&b);
+}
+
 } // namespace
 } // namespace tk::test

@@ -261,6 +261,18 @@ TEST_F(TabCtrl, TheTabUnderTheMouseIsHot) {
     EXPECT_EQ(Tabs->LastFocused(), -1);
 }
 
+// A tab taller than the face shows the face's bottom rows at its own bottom, where the
+// caption stands.
+TEST_F(TabCtrl, ATabTallerThanTheFaceKeepsTheFaceAtItsBottom) {
+    Tabs->SetTabHSize(FaceH() + 12);
+    ui::TBitmap picture = Picture();
+    ui::TRect r = Tabs->TabRect(1);
+    ASSERT_GT(r.Height(), FaceH());
+    for (int up : {1, 5, 12, FaceH() - 2})
+        EXPECT_EQ(picture.Canvas().Pixel(r.Left + 3, r.Bottom - up), FacePixel(3, FaceH() - up))
+            << up << " rows up";
+}
+
 TEST_F(TabCtrl, ASheetTellsItsPanelsColour) {
     EXPECT_EQ(Sheets[0]->PanelColor(), 0x00FF00);
     auto* panel = new ui::TPanel(&Host.Form());

@@ -61,6 +61,10 @@ TEST_F(SkinColors, ADivisorOfZeroGivesTheLimitsNotGarbage) {
     EXPECT_EQ(tk::DarkenColor(0x102030, 0), ui::clBlack);
     // A zero channel divided by zero has no value; it stays at the lower limit.
     EXPECT_EQ(tk::DarkenColor(0x100000, 0), ui::clBlack);
+    // The contrasting shade gives the colour back when its divisor cannot divide.
+    EXPECT_EQ(tk::ContrastColor(0x102030, 10, 0), 0x102030);
+    EXPECT_EQ(tk::ContrastColor(0xE0E0E0, 0, 10), 0xE0E0E0);
+    EXPECT_NE(tk::ContrastColor(0xE0E0E0, 10, 0), 0xE0E0E0);
 }
 
 TEST_F(SkinColors, ReplaceBackgroundSwapsOnlyTheTopLeftColour) {
