@@ -6,6 +6,10 @@ namespace sys {
 
 namespace {
 
+bool ContinuesSequence(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 void AppendUtf16(std::string& out, uint32_t code) {
     const auto unit = [&out](uint32_t u) {
         out += static_cast<char>(u & 0xFF);
@@ -126,6 +130,23 @@ void AppendUtf8(std::string& out, uint32_t code) {
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
+}
+
+size_t Utf8Length(std::string_view text) {
+    size_t count = 0;
+    for (char byte : text)
+        if (!ContinuesSequence(byte))
+            ++count;
+    return count;
+}
+
+std::string_view Utf8Prefix(std::string_view text, size_t count) {
+    size_t end = 0;
+    for (size_t started = 0; end < text.size(); ++end) {
+        if (!ContinuesSequence(text[end]) && started++ == count)
+            break;
+    }
+    return text.substr(0, end);
 }
 
 } // namespace sys

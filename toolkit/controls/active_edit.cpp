@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sys/utf16.h"
 #include "platform/ui/window/window_system.h"
 #include "toolkit/controls/active_flat_border.h"
 
@@ -126,7 +127,7 @@ void TActiveEdit::PaintOwnText(ui::TCanvas& canvas) {
     canvas.Brush().SetColor(Color());
     std::string text = Text();
     if (PasswordChar() != 0)
-        text.assign(text.size(), PasswordChar());
+        text.assign(sys::Utf8Length(text), PasswordChar());
     ui::TRect client = ClientRect();
     int margin = BorderStyle() == ui::bsSingle ? FTextMargin - 2 : 0;
     int width = canvas.TextWidth(text);

@@ -1,5 +1,6 @@
 #include "toolkit/controls/active_label.h"
 
+#include "platform/sys/utf16.h"
 #include "platform/ui/core/accelerators.h"
 #include "platform/ui/graphics/draw_text.h"
 #include "toolkit/forms/skin.h"
@@ -29,7 +30,7 @@ void TActiveLabel::Paint() {
     } else {
         canvas.Brush().SetStyle(ui::bsClear);
     }
-    std::string text = Caption().substr(0, MaxDrawnLength);
+    std::string text(sys::Utf8Prefix(Caption(), MaxDrawnLength));
     unsigned format = alignments[Alignment()] | ui::DT_SINGLELINE | ui::DT_EXPANDTABS;
     canvas.SetFont(Font());
     if (!Enabled()) {
