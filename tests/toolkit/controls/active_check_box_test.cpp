@@ -1,6 +1,8 @@
 // The check box: its three states, the toggle cycle (grayed only with AllowGrayed), a click
 // for every change of state, clicks and the accelerator toggling, and the box image of the
 // state drawn on the chosen side.
+#include <ostream>
+
 #include "edits_fixture.h"
 #include "toolkit/controls/active_check_box.h"
 
@@ -13,6 +15,10 @@ struct TToggleCase {
     TCheckBoxState From;
     TCheckBoxState To;
 };
+
+void PrintTo(const TToggleCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class CheckBoxToggle : public EditsTest, public ::testing::WithParamInterface<TToggleCase> {};
 
