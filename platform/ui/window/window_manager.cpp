@@ -252,7 +252,9 @@ void SyncWidgetGeometry(HWND window) {
                    std::max(0, r->Rect.Height()));
     if (TWindowRecord* parent = Find(r->Parent))
         geometry.translate(parent->Frame.Left, parent->Frame.Top);
-    if (r->Widget->geometry() != geometry)
+    // A widget never placed by hand is sized by Qt when first shown (to hold its children,
+    // wherever they are); placing it once, even where it already stands, prevents that.
+    if (r->Widget->geometry() != geometry || !r->Widget->testAttribute(Qt::WA_Resized))
         r->Widget->setGeometry(geometry);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/stdctrls/button.h"
 #include "platform/ui/testing/scripted_user.h"
 #include "platform/ui/ui_test_support.h"
+#include "platform/ui/window/snapshot.h"
 #include "platform/ui/window/window_system.h"
 
 namespace ui::testing {
@@ -181,6 +182,24 @@ TEST(Frames, AnAbsurdStoredSizeIsHeldToWhatAWindowCanBe) {
     EXPECT_EQ(form->Width(), 32767);
     EXPECT_EQ(form->Height(), 32767);
     EXPECT_EQ(form->Left(), -32767);
+}
+
+// Qt sizes a window that was never placed to hold all its children; a form placed exactly
+// where a new window stands (0, 0, 640 x 480) must keep its own size all the same.
+TEST(Frames, AFormKeepsItsSizeWhateverItsChildrenReach) {
+    test::TOwned<TForm> form(CreateNewForm<TForm>(nullptr));
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(0, 0, 640, 480);
+    auto* far = new TButton(form.get());
+    far->SetBounds(3000, 20000, 80, 25);
+    far->SetParent(form.get());
+    form->Show();
+    Application()->ProcessMessages();
+    TBitmap shown;
+    SnapshotWindow(form->Handle(), shown);
+    EXPECT_EQ(shown.Width(), 640);
+    EXPECT_EQ(shown.Height(), 480);
+    EXPECT_EQ(form->Width(), 640);
 }
 
 } // namespace
