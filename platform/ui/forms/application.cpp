@@ -15,6 +15,29 @@ namespace ui {
 
 namespace {
 
+// How many Qt event deliveries are running: none means no window's event is on the stack.
+int g_deliveries = 0;
+
+class TQtApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        ++g_deliveries;
+        struct TDone {
+            ~TDone() { --g_deliveries; }
+        } done;
+        return QApplication::notify(receiver, event);
+    }
+};
+
+// A destroyed window's widget is deleted later, when Qt's loop comes back to where it was
+// destroyed; a window destroyed outside any event (between screens, say) would wait for a loop
+// that never comes. With no event on the stack none of them is in use, so they go now.
+void DeleteDestroyedWidgets() {
+    if (g_deliveries == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The control under a screen point: the window there, then its windowless child under the point.
 TControl* FindDragTarget(TPoint screenPoint) {
     TWinControl* window = FindControl(WindowFromPoint(screenPoint));
@@ -98,7 +121,7 @@ void TApplication::Initialize(int& argc, char** argv) {
         qunsetenv("QT_FONT_DPI");
         qunsetenv("QT_SCALE_FACTOR");
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-        new QApplication(argc, argv);
+        new TQtApplication(argc, argv);
         InstallFontSubstitutes();
     }
     Application();
@@ -111,10 +134,12 @@ void TApplication::SetMainForm(TCustomForm* form) {
 void TApplication::ProcessMessages() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    DeleteDestroyedWidgets();
 }
 
 void TApplication::HandleMessage() {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    DeleteDestroyedWidgets();
 }
 
 void TApplication::Run() {

@@ -3,11 +3,11 @@
 // pixel ratio kept at 1, and the font substitutions installed before any font is made. An error
 // that leaves an event handler fails the running test instead of waiting in a message box; a
 // test that checks the standard error report sets its own handler.
-#include <QApplication>
+#include <QByteArray>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
 #include "platform/ui/forms/application.h"
-#include "platform/ui/graphics/font.h"
 #include "platform/ui/testing/sample_form.h"
 
 int main(int argc, char** argv) {
@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     qunsetenv("QT_SCALE_FACTOR");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    ui::InstallFontSubstitutes();
+    ui::TApplication::Initialize(argc, argv);
     ui::Application()->OnException = [](ui::TObject*, const std::exception& e) {
         ADD_FAILURE() << "an error left an event handler: " << e.what();
     };

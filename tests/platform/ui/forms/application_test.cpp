@@ -5,7 +5,10 @@
 
 #include <stdexcept>
 
+#include <QApplication>
+
 #include "platform/ui/core/exceptions.h"
+#include "platform/ui/stdctrls/button.h"
 #include "platform/ui/testing/sample_form.h"
 #include "platform/ui/testing/scripted_user.h"
 #include "platform/ui/ui_test_support.h"
@@ -106,6 +109,42 @@ TEST(Application, TheMainFormOwnsTheOtherFormsWhenItKeepsTheTaskBarEntry) {
     Free(main);
     EXPECT_EQ(Application()->MainForm(), nullptr); // a freed main form leaves the application
     Application()->SetMainForm(previousMain);
+}
+
+} // namespace
+} // namespace ui::testing
+
+namespace ui::testing {
+namespace {
+
+// A form freed between events (as between two screens) leaves nothing of its windows behind
+// once messages are processed; one released by its own button's click goes when the click is
+// done.
+TEST(Application, FreedFormsLeaveNoWindowsBehind) {
+    Application()->ProcessMessages();
+    const qsizetype before = QApplication::allWidgets().size();
+    for (int i = 0; i < 3; ++i) {
+        TForm* form = CreateNewForm<TForm>(nullptr);
+        auto* button = new TButton(form);
+        button->SetParent(form);
+        form->Show();
+        Application()->ProcessMessages();
+        Free(form);
+    }
+    Application()->ProcessMessages();
+    EXPECT_EQ(QApplication::allWidgets().size(), before);
+
+    TForm* form = CreateNewForm<TForm>(nullptr);
+    auto* button = new TButton(form);
+    button->SetName("Inchide");
+    button->SetParent(form);
+    button->OnClick = [form](TObject*) { form->Release(); };
+    form->Show();
+    Application()->ProcessMessages();
+    TScriptedUser user;
+    TScriptActor(*form, user).Click("Inchide");
+    Application()->ProcessMessages();
+    EXPECT_EQ(QApplication::allWidgets().size(), before);
 }
 
 } // namespace
