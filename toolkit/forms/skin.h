@@ -12,8 +12,9 @@ namespace tk {
 
 class TMesaj;
 
-// Kinds of the other glyphs (not button glyphs).
-enum TAlteGlife {
+// Kinds of the other glyphs (not button glyphs). The kinds here are plain ints underneath, so a
+// stored or computed value outside the list is still a value the lookups can refuse.
+enum TAlteGlife : int {
     glCustom,
     glPermis,
     glInterzis,
@@ -37,7 +38,7 @@ enum TAlteGlife {
 };
 
 // The kinds of the toolkit's buttons; their meaning belongs to the buttons.
-enum TMButtonKind {
+enum TMButtonKind : int {
     mkFirst,
     mkPrev,
     mkNext,
@@ -100,7 +101,7 @@ enum TMButtonKind {
 };
 
 // The product's module kinds, one design record each.
-enum TKesvModuleKind {
+enum TKesvModuleKind : int {
     mDate,
     mListe,
     mDocument,
@@ -118,7 +119,7 @@ enum TKesvModuleKind {
 };
 
 // Message types as the message dialogs number them.
-enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgType : int { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
 // Shared values, fixed by StartToolkit (ModernLook is set by the program at start).
 extern std::string RunFolder;          // folder of the running executable, trailing separator
