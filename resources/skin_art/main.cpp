@@ -22,21 +22,22 @@ constexpr int kClientHeight = 456;
 std::vector<skinart::TStoredImage> PaintPictures() {
     skinart::TPainters painters = skinart::AllPainters();
     std::vector<skinart::TStoredImage> images;
-    for (const skinart::TPictureSpec& spec : skinart::SkinPictures()) {
-        skinart::TStoredImage image{spec.Name, ui::Bounds(0, 0, spec.Width, spec.Height), "", {}};
-        if (spec.Kind != skinart::skNone) {
-            auto painter = painters.find(spec.Name);
+    for (const skinart::TPictureSpec& picture : skinart::SkinPictures()) {
+        skinart::TStoredImage image{
+            picture.Name, ui::Bounds(0, 0, picture.Width, picture.Height), "", {}};
+        if (picture.Kind != skinart::skNone) {
+            auto painter = painters.find(picture.Name);
             if (painter == painters.end())
-                throw std::runtime_error("no painter for the picture " + spec.Name);
-            ui::TBitmap bitmap(spec.Width, spec.Height);
-            painter->second(bitmap.Canvas(), spec.Width, spec.Height);
-            if (spec.Kind == skinart::skPng) {
+                throw std::runtime_error("no painter for the picture " + picture.Name);
+            ui::TBitmap bitmap(picture.Width, picture.Height);
+            painter->second(bitmap.Canvas(), picture.Width, picture.Height);
+            if (picture.Kind == skinart::skPng) {
                 image.ClassName = "TPngImage";
-                image.File =
-                    skinart::PngFile(bitmap.Canvas(), spec.Width, spec.Height, skinart::kMagenta);
+                image.File = skinart::PngFile(bitmap.Canvas(), picture.Width, picture.Height,
+                                              skinart::kMagenta);
             } else {
                 image.ClassName = "TBitmap";
-                image.File = skinart::BitmapFile(bitmap.Canvas(), spec.Width, spec.Height);
+                image.File = skinart::BitmapFile(bitmap.Canvas(), picture.Width, picture.Height);
             }
         }
         images.push_back(std::move(image));

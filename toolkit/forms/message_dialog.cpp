@@ -10,14 +10,14 @@ namespace tk {
 uint16_t MessageDialog(const std::string& Msg, const std::string& Caption, TMsgDlgType DlgType,
                        ui::TAlignment Alignment, TMsgDlgButtons Buttons, TMsgDlgBtn DefaultButton,
                        int32_t HelpCtx) {
-    TMessageDialogSpec spec;
-    spec.Text = ComposeMessageText(MessageHeading, Msg);
-    spec.Caption = Caption;
-    spec.DlgType = DlgType;
-    spec.Alignment = Alignment;
-    spec.Buttons = Buttons;
-    spec.DefaultButton = DefaultButton;
-    spec.HelpCtx = HelpCtx;
+    TMessageDialogSpec request;
+    request.Text = ComposeMessageText(MessageHeading, Msg);
+    request.Caption = Caption;
+    request.DlgType = DlgType;
+    request.Alignment = Alignment;
+    request.Buttons = Buttons;
+    request.DefaultButton = DefaultButton;
+    request.HelpCtx = HelpCtx;
 
     ui::TScreen* screen = ui::Screen();
     const ui::TCursor savedCursor = screen->Cursor();
@@ -28,7 +28,7 @@ uint16_t MessageDialog(const std::string& Msg, const std::string& Caption, TMsgD
     // Whatever goes wrong while the dialog is built or shown ends the call with 0: a message
     // must never bring down the step that reports it.
     try {
-        dialog = CreateMessageDialog(spec);
+        dialog = CreateMessageDialog(request);
         const int buttonCount = int(ShownButtons(Buttons).size());
         StartAutoAnswer(*dialog,
                         ChooseAutoAnswer(buttonCount, ui::Application()->MainForm() != nullptr));

@@ -51,14 +51,14 @@ ui::TPanel* AddLoweredPanel(TMessageForm& form, const std::string& name) {
 
 // The dialog's buttons in row order; the default one also takes the focus.
 std::vector<TNiceButton*> AddButtons(TMessageForm& form, ui::TPanel& row,
-                                     const TMessageDialogSpec& spec) {
-    std::optional<TMsgDlgBtn> escape = EscapeButton(spec.Buttons);
+                                     const TMessageDialogSpec& request) {
+    std::optional<TMsgDlgBtn> escape = EscapeButton(request.Buttons);
     std::vector<TNiceButton*> buttons;
-    for (TMsgDlgBtn b : ShownButtons(spec.Buttons)) {
+    for (TMsgDlgBtn b : ShownButtons(request.Buttons)) {
         auto* button = new TNiceButton(&form);
         button->SetParent(&row);
         button->SetKind(DialogButtonKind(b));
-        const bool isDefault = b == spec.DefaultButton;
+        const bool isDefault = b == request.DefaultButton;
         button->SetDefault(isDefault);
         if (isDefault)
             form.SetActiveControl(button);
@@ -70,7 +70,7 @@ std::vector<TNiceButton*> AddButtons(TMessageForm& form, ui::TPanel& row,
     return buttons;
 }
 
-void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
+void Build(TMessageForm& form, const TMessageDialogSpec& request) {
     PrepareForm(form);
     TTitleBar* bar = AddTitleBar(form);
 
@@ -87,15 +87,15 @@ void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
 
     ui::TFont bold(form.Font());
     bold.SetStyle(bold.Style() | ui::fsBold);
-    const ui::TSize textSize = MeasureMessageText(spec.Text, bold, ui::Screen()->Width());
+    const ui::TSize textSize = MeasureMessageText(request.Text, bold, ui::Screen()->Width());
 
     auto* label = new TFmtLabel(&form);
     label->SetName("Message");
     label->SetParent(textPanel);
-    label->SetAlignment(spec.Alignment);
+    label->SetAlignment(request.Alignment);
     label->SetTransparent(true);
     label->SetWordWrap(true);
-    label->SetCaption(spec.Text);
+    label->SetCaption(request.Text);
     label->SetBounds(0, 0, textSize.cx, textSize.cy);
     label->Font().SetStyle(label->Font().Style() | ui::fsBold);
 
@@ -104,13 +104,13 @@ void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
     image->SetParent(textPanel);
     // Before the toolkit's start-up there are no pictures: the dialog shows none.
     static const ui::TBitmap noPicture;
-    const ui::TBitmap* glyph = MsgTypeGlyph(spec.DlgType);
+    const ui::TBitmap* glyph = MsgTypeGlyph(request.DlgType);
     const ui::TBitmap& icon = glyph ? *glyph : noPicture;
     image->SetBitmap(icon);
     image->SetBounds(10, 0, icon.Width(), icon.Height());
 
     ui::TPanel* buttonRow = AddLoweredPanel(form, "");
-    std::vector<TNiceButton*> buttons = AddButtons(form, *buttonRow, spec);
+    std::vector<TNiceButton*> buttons = AddButtons(form, *buttonRow, request);
 
     TMessageMetrics metrics;
     metrics.TextWidth = textSize.cx;
@@ -133,14 +133,15 @@ void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i]->SetBoundsRect(DialogButtonBounds(int(i)));
 
-    form.SetCaption(spec.Caption.empty() ? DefaultDialogCaption(spec.DlgType) : spec.Caption);
+    form.SetCaption(request.Caption.empty() ? DefaultDialogCaption(request.DlgType)
+                                            : request.Caption);
 
     ui::TScreen* screen = ui::Screen();
     const ui::TPoint place =
         CentreOnScreen(screen->Width(), screen->Height(), form.Width(), form.Height());
     form.SetLeft(place.X);
     form.SetTop(place.Y);
-    form.SetHelpContext(spec.HelpCtx);
+    form.SetHelpContext(request.HelpCtx);
     if (screen->PixelsPerInch() != kDesignPixelsPerInch)
         form.ScaleBy(screen->PixelsPerInch(), kDesignPixelsPerInch);
 
@@ -156,10 +157,10 @@ void Build(TMessageForm& form, const TMessageDialogSpec& spec) {
 
 } // namespace
 
-TMessageForm* CreateMessageDialog(const TMessageDialogSpec& spec) {
+TMessageForm* CreateMessageDialog(const TMessageDialogSpec& request) {
     auto* form = ui::CreateNewForm<TMessageForm>(ui::Application());
     try {
-        Build(*form, spec);
+        Build(*form, request);
     } catch (...) {
         ui::Free(form);
         throw;

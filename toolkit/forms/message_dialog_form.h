@@ -25,7 +25,7 @@ struct TMessageDialogSpec {
 
 // Raises what building raises (two buttons of the same name, for one); nothing is left behind
 // then.
-TMessageForm* CreateMessageDialog(const TMessageDialogSpec& spec);
+TMessageForm* CreateMessageDialog(const TMessageDialogSpec& request);
 
 // The dialog's start colour of its title bar: a dark blue.
 constexpr ui::TColor kDialogTitleColor = 8540422;

@@ -113,28 +113,28 @@ int MessageBox(const std::string& text, const std::string& caption, UINT type) {
     int textTop = kMargin + std::max(0, (textHeight - measured.Height()) / 2);
     form->TextRect = Bounds(textLeft, textTop, measured.Width(), measured.Height());
 
-    std::vector<TButtonSpec> specs = ButtonsOf(type);
-    int buttonsWidth = int(specs.size()) * kButtonWidth + int(specs.size() - 1) * kButtonGap;
+    std::vector<TButtonSpec> buttons = ButtonsOf(type);
+    int buttonsWidth = int(buttons.size()) * kButtonWidth + int(buttons.size() - 1) * kButtonGap;
     int clientWidth = std::max(textLeft + measured.Width() + kMargin, buttonsWidth + 2 * kMargin);
     int buttonsTop = kMargin + textHeight + kMargin;
     form->SetClientWidth(clientWidth);
     form->SetClientHeight(buttonsTop + kButtonHeight + kMargin);
 
     int defaultIndex = int((type & MB_DEFMASK) >> 8);
-    if (defaultIndex >= int(specs.size()))
+    if (defaultIndex >= int(buttons.size()))
         defaultIndex = 0;
     bool hasCancel =
-        std::any_of(specs.begin(), specs.end(), [](auto& s) { return s.Result == IDCANCEL; });
+        std::any_of(buttons.begin(), buttons.end(), [](auto& s) { return s.Result == IDCANCEL; });
     int left = (clientWidth - buttonsWidth) / 2;
-    for (size_t i = 0; i < specs.size(); ++i) {
+    for (size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new TButton(form);
-        button->SetName(specs[i].Name);
-        button->SetCaption(specs[i].Caption);
-        button->SetModalResult(specs[i].Result);
+        button->SetName(buttons[i].Name);
+        button->SetCaption(buttons[i].Caption);
+        button->SetModalResult(buttons[i].Result);
         button->SetBounds(left, buttonsTop, kButtonWidth, kButtonHeight);
         button->SetParent(form);
         button->SetDefault(int(i) == defaultIndex);
-        button->SetCancel(specs[i].Result == IDCANCEL || (!hasCancel && specs.size() == 1));
+        button->SetCancel(buttons[i].Result == IDCANCEL || (!hasCancel && buttons.size() == 1));
         if (int(i) == defaultIndex)
             form->SetActiveControl(button);
         left += kButtonWidth + kButtonGap;

@@ -19,13 +19,13 @@ namespace {
 
 TBuiltDialog Build(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
                    TMsgDlgBtn defaultButton, const std::string& caption = "") {
-    TMessageDialogSpec spec;
-    spec.Text = text;
-    spec.Caption = caption;
-    spec.DlgType = type;
-    spec.Buttons = buttons;
-    spec.DefaultButton = defaultButton;
-    return TBuiltDialog(CreateMessageDialog(spec));
+    TMessageDialogSpec request;
+    request.Text = text;
+    request.Caption = caption;
+    request.DlgType = type;
+    request.Buttons = buttons;
+    request.DefaultButton = defaultButton;
+    return TBuiltDialog(CreateMessageDialog(request));
 }
 
 template <class T> T& Part(TMessageForm& form, const std::string& name) {
