@@ -47,9 +47,8 @@ GroupMenu ReadGroupMenu(const std::filesystem::path& file) {
 
 std::string GroupMenuText(const GroupMenu& menu, const std::filesystem::path& appDir,
                           const std::filesystem::path& directoryDir) {
+    // No document type line: menu readers do not validate, and the file is plain XML without it.
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                       " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
                        "<!-- A program group created through Program Manager's DDE commands -->\n"
                        "<Menu>\n"
                        "  <Name>Applications</Name>\n"

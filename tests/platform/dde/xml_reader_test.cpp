@@ -9,13 +9,12 @@ using dde::ParseXml;
 using dde::XmlElement;
 
 TEST(XmlReader, ReadsAMenuDocument) {
-    const char* text =
-        "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n"
-        "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-        " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\" [ <!-- x --> ]>\n"
-        "<!-- comment --><Menu a='1' b=\"&lt;&#65;&#x42;&quot;\">\n"
-        "  <Name>A &amp; B</Name><Empty/><Data><![CDATA[<raw>]]></Data>\n"
-        "</Menu>\n<!-- after -->\n";
+    const char* text = "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n"
+                       "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                       " \"menu.dtd\" [ <!-- x --> ]>\n"
+                       "<!-- comment --><Menu a='1' b=\"&lt;&#65;&#x42;&quot;\">\n"
+                       "  <Name>A &amp; B</Name><Empty/><Data><![CDATA[<raw>]]></Data>\n"
+                       "</Menu>\n<!-- after -->\n";
     XmlElement root;
     std::string problem;
     ASSERT_TRUE(ParseXml(text, root, problem)) << problem;
